@@ -1,0 +1,23 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building and testing need, when missing.
+# Run as root or through sudo.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config libgtest-dev   # core, command line, tests
+  qt6-base-dev libgl-dev xvfb xauth fonts-noto-cjk            # the window and its tests
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
+echo "Installing: ${missing[*]}"
+$sudo apt-get update -q
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"

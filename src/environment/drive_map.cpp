@@ -1,0 +1,120 @@
+#include "environment/drive_map.h"
+
+#include <fstream>
+#include <system_error>
+
+#include "environment/environment.h"
+#include "text/trim.h"
+#include "text/utf8.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace bc {
+namespace {
+
+char16_t UpperLetter(char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; }
+bool IsLetter(char16_t c) { return UpperLetter(c) >= u'A' && UpperLetter(c) <= u'Z'; }
+
+}  // namespace
+
+DriveMap DriveMap::Default() {
+  DriveMap map;
+#ifdef _WIN32
+  DWORD mask = GetLogicalDrives();
+  for (int i = 0; i < 26; ++i) {
+    if (mask & (1u << i)) {
+      char16_t letter = static_cast<char16_t>(u'A' + i);
+      map.Map(letter, std::filesystem::path(std::wstring{static_cast<wchar_t>(letter), L':', L'\\'}));
+    }
+  }
+#else
+  map.Map(u'Z', "/");
+#endif
+  return map;
+}
+
+bool DriveMap::Map(char16_t letter, std::filesystem::path root) {
+  if (!IsLetter(letter)) return false;
+  roots_[UpperLetter(letter)] = std::move(root);
+  return true;
+}
+
+bool DriveMap::MapSpec(std::u16string_view spec) {
+  spec = TrimBlanks(spec);
+  if (spec.size() < 3 || !IsLetter(spec[0])) return false;
+  std::size_t equals = spec[1] == u':' ? 2 : 1;
+  if (spec.size() <= equals + 1 || spec[equals] != u'=') return false;
+  std::filesystem::path root = ToHostPath(TrimBlanks(spec.substr(equals + 1)));
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(root, ec);
+  return Map(spec[0], ec ? root : absolute.lexically_normal());
+}
+
+bool DriveMap::LoadFile(const std::filesystem::path& file, std::u16string* error) {
+  std::ifstream in(file, std::ios::binary);
+  if (!in) return true;  // no table: the defaults stand
+  std::string line;
+  int number = 0;
+  while (std::getline(in, line)) {
+    ++number;
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::u16string text = FromUtf8(line);
+    std::u16string_view trimmed = TrimBlanks(text);
+    if (trimmed.empty() || trimmed[0] == u'#' || trimmed[0] == u';') continue;
+    if (!MapSpec(trimmed)) {
+      if (error) {
+        *error = FromHostPath(file) + u" の " + FromUtf8(std::to_string(number)) +
+                 u" 行目が「L=フォルダ」の形ではありません。";
+      }
+      return false;
+    }
+  }
+  return true;
+}
+
+std::optional<std::filesystem::path> DriveMap::Root(char16_t letter) const {
+  auto it = roots_.find(UpperLetter(letter));
+  if (it == roots_.end()) return std::nullopt;
+  return it->second;
+}
+
+int DriveMap::DriveReady(char16_t letter) const {
+  auto root = Root(letter);
+  std::error_code ec;
+  return root && std::filesystem::is_directory(*root, ec) ? -1 : 0;
+}
+
+std::u16string DriveMap::Letters() const {
+  std::u16string letters;
+  for (const auto& [letter, root] : roots_) letters.push_back(letter);
+  return letters;
+}
+
+std::optional<std::u16string> DriveMap::ToDrivePath(const std::filesystem::path& host) const {
+  std::error_code ec;
+  std::filesystem::path absolute = std::filesystem::absolute(host, ec).lexically_normal();
+  if (ec) return std::nullopt;
+  std::optional<std::u16string> best;
+  std::size_t best_length = 0;
+  for (const auto& [letter, root] : roots_) {
+    std::filesystem::path relative = absolute.lexically_relative(root.lexically_normal());
+    if (relative.empty() || *relative.begin() == "..") continue;
+    std::size_t length = root.lexically_normal().native().size();
+    if (best && length <= best_length) continue;
+    std::u16string text{letter, u':', u'\\'};
+    bool first = true;
+    for (const auto& element : relative) {
+      if (element == "." || element.empty()) continue;
+      if (!first) text.push_back(u'\\');
+      text += FromHostPath(element);
+      first = false;
+    }
+    best = text;
+    best_length = length;
+  }
+  return best;
+}
+
+}  // namespace bc

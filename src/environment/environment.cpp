@@ -1,0 +1,122 @@
+#include "environment/environment.h"
+
+#include <system_error>
+
+#include "text/utf8.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace bc {
+namespace {
+
+char16_t UpperLetter(char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; }
+
+#ifndef _WIN32
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
+    char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
+    if (x != y) return false;
+  }
+  return true;
+}
+
+// Appends element to folder, taking an existing entry whose name differs
+// only in letter case when the name as written does not exist.
+std::filesystem::path JoinIgnoringCase(const std::filesystem::path& folder,
+                                       const std::string& element) {
+  std::filesystem::path exact = folder / element;
+  std::error_code ec;
+  if (element == "." || element == ".." || std::filesystem::exists(exact, ec)) return exact;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
+    std::string name = entry.path().filename().string();
+    if (SameIgnoringCase(name, element)) return entry.path();
+  }
+  return exact;
+}
+#endif
+
+}  // namespace
+
+Environment::Environment(DriveMap drives, std::filesystem::path program_folder)
+    : drives_(std::move(drives)), program_folder_(std::move(program_folder)) {}
+
+bool Environment::SetCurrentDrive(char16_t letter) {
+  if (drives_.DriveReady(letter) != -1) return false;
+  current_drive_ = UpperLetter(letter);
+  return true;
+}
+
+std::filesystem::path Environment::HostPath(std::u16string_view path) const {
+  std::filesystem::path result;
+  std::u16string_view rest = path;
+  if (IsDrivePath(path)) {
+    auto root = drives_.Root(path[0]);
+    if (!root) return {};
+    result = *root;
+    rest = path.substr(2);
+  } else if (!rest.empty() && (rest[0] == u'/' || rest[0] == u'\\')) {
+    result = "/";
+  }
+#ifdef _WIN32
+  if (result.empty()) return ToHostPath(path);
+  for (std::size_t i = 0; i <= rest.size();) {
+    std::size_t end = rest.find_first_of(u"\\/", i);
+    if (end == std::u16string_view::npos) end = rest.size();
+    if (end > i) result /= ToHostPath(rest.substr(i, end - i));
+    i = end + 1;
+  }
+  return result;
+#else
+  if (result.empty()) result = ".";
+  bool relative = result == ".";
+  for (std::size_t i = 0; i <= rest.size();) {
+    std::size_t end = rest.find_first_of(u"\\/", i);
+    if (end == std::u16string_view::npos) end = rest.size();
+    if (end > i) result = JoinIgnoringCase(result, ToUtf8(rest.substr(i, end - i)));
+    i = end + 1;
+  }
+  if (relative) result = result.lexically_relative(".");
+  return result;
+#endif
+}
+
+bool IsDrivePath(std::u16string_view text) {
+  if (text.size() < 2 || text[1] != u':') return false;
+  char16_t c = UpperLetter(text[0]);
+  return c >= u'A' && c <= u'Z';
+}
+
+std::filesystem::path ToHostPath(std::u16string_view text) {
+#ifdef _WIN32
+  return std::filesystem::path(std::wstring(text.begin(), text.end()));
+#else
+  return std::filesystem::path(ToUtf8(text));
+#endif
+}
+
+std::u16string FromHostPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+  std::wstring wide = path.wstring();
+  return std::u16string(wide.begin(), wide.end());
+#else
+  return FromUtf8(path.string());
+#endif
+}
+
+std::filesystem::path ExecutableFolder() {
+#ifdef _WIN32
+  wchar_t buffer[MAX_PATH * 4];
+  DWORD n = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
+  return std::filesystem::path(std::wstring(buffer, n)).parent_path();
+#else
+  std::error_code ec;
+  std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
+  return ec ? std::filesystem::current_path(ec) : exe.parent_path();
+#endif
+}
+
+}  // namespace bc

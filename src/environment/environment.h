@@ -1,0 +1,56 @@
+// Where the program's paths live on the host: the drive table, the current
+// drive and the program's own folder.
+#ifndef BORINGCONV_ENVIRONMENT_ENVIRONMENT_H_
+#define BORINGCONV_ENVIRONMENT_ENVIRONMENT_H_
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "environment/drive_map.h"
+
+namespace bc {
+
+class Environment {
+ public:
+  Environment(DriveMap drives, std::filesystem::path program_folder);
+
+  const DriveMap& drives() const { return drives_; }
+  DriveMap& drives() { return drives_; }
+
+  // The current drive letter, 0 before any is chosen.
+  char16_t current_drive() const { return current_drive_; }
+
+  // Makes letter the current drive; false (and no change) when it is not ready.
+  bool SetCurrentDrive(char16_t letter);
+
+  // The folder of the program itself (PATADD.txt, the help file and the
+  // pattern-data search start there).
+  const std::filesystem::path& program_folder() const { return program_folder_; }
+
+  // The host path of a path as the program holds it. A drive path ("C:\x",
+  // "C:x", "C:") goes through the drive table; anything else is a host path
+  // as it stands. "\" separates folders. On POSIX every element that does not
+  // exist as written is matched without regard to letter case, as Windows
+  // does. An unmapped drive gives an empty path.
+  std::filesystem::path HostPath(std::u16string_view path) const;
+
+ private:
+  DriveMap drives_;
+  std::filesystem::path program_folder_;
+  char16_t current_drive_ = 0;
+};
+
+// True when text starts with a letter and ":".
+bool IsDrivePath(std::u16string_view text);
+
+// The host file name of a text and back (UTF-8 on POSIX, UTF-16 on Windows).
+std::filesystem::path ToHostPath(std::u16string_view text);
+std::u16string FromHostPath(const std::filesystem::path& path);
+
+// The folder of the running executable.
+std::filesystem::path ExecutableFolder();
+
+}  // namespace bc
+
+#endif  // BORINGCONV_ENVIRONMENT_ENVIRONMENT_H_

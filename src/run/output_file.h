@@ -1,0 +1,36 @@
+// An output text file: code page 932, every line ended by CR LF.
+#ifndef BORINGCONV_RUN_OUTPUT_FILE_H_
+#define BORINGCONV_RUN_OUTPUT_FILE_H_
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+namespace bc {
+
+class OutputFile {
+ public:
+  // Creates or replaces the file. shown_name names it in messages. Throws
+  // RunError when the file cannot be created.
+  OutputFile(const std::filesystem::path& host, std::u16string shown_name);
+  ~OutputFile();
+
+  OutputFile(OutputFile&&) = default;
+  OutputFile& operator=(OutputFile&&) = default;
+
+  // Writes the line and CR LF. Throws RunError when the write fails.
+  void WriteLine(std::u16string_view line);
+
+  // Flushes and closes; throws RunError when that fails (a full disk shows
+  // here). The destructor closes a file not closed yet without reporting.
+  void Close();
+
+ private:
+  std::ofstream out_;
+  std::u16string shown_name_;
+};
+
+}  // namespace bc
+
+#endif  // BORINGCONV_RUN_OUTPUT_FILE_H_

@@ -1,0 +1,54 @@
+#include "run/run_context.h"
+
+#include "run/run_error.h"
+#include "text/numeric.h"
+
+namespace bc {
+
+RunContext::RunContext(const Environment& env, SourceReader& source, Record& record,
+                       std::u16string output_folder, std::u16string patdat_path)
+    : env_(env),
+      source_(source),
+      record_(record),
+      output_folder_(std::move(output_folder)),
+      patdat_path_(std::move(patdat_path)) {}
+
+void RunContext::Next() {
+  current_line_ = source_.ReadLine();
+  record_.line_number = source_.line_number();
+  if (!SplitRecord(current_line_, record_)) {
+    throw RunError(u"1 行のフィールドが 100 を超えています。", RunError::Where::kCurrentLine);
+  }
+}
+
+void RunContext::Resplit(std::u16string_view line, long line_number) {
+  current_line_ = std::u16string(line);
+  record_.line_number = line_number;
+  if (!SplitRecord(current_line_, record_)) {
+    throw RunError(u"1 行のフィールドが 100 を超えています。", RunError::Where::kCurrentLine);
+  }
+}
+
+OutputFile RunContext::CreateOutput(std::u16string_view name) const {
+  std::u16string shown = output_folder_ + std::u16string(name);
+  return OutputFile(env_.HostPath(shown), shown);
+}
+
+std::filesystem::path RunContext::PatdatFile(std::u16string_view name) const {
+  return env_.HostPath(PatdatName(name));
+}
+
+std::int16_t Int16OrStop(double value) {
+  auto result = ToInt16(value);
+  if (!result) throw RunError(NumberOutOfRangeMessage(), RunError::Where::kCurrentLine);
+  return *result;
+}
+
+void Advance(std::int16_t& counter) {
+  if (counter == 32767) {
+    throw RunError(u"行番号が 32767 を超えました。", RunError::Where::kCurrentLine);
+  }
+  ++counter;
+}
+
+}  // namespace bc

@@ -1,0 +1,117 @@
+// What a section writer sees of the run: the current record with one line
+// of look-ahead, the destination and pattern-data folders, and the tables
+// the run loaded before the first section.
+#ifndef BORINGCONV_RUN_RUN_CONTEXT_H_
+#define BORINGCONV_RUN_RUN_CONTEXT_H_
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "environment/environment.h"
+#include "run/output_file.h"
+#include "run/record.h"
+#include "run/source_reader.h"
+
+namespace bc {
+
+// Whether the run goes on after a section, or ends at the end of the source.
+enum class Flow { kContinue, kEnd };
+
+// One entry of a code table: code and name as read.
+struct CodeName {
+  std::u16string code;
+  std::u16string name;
+};
+
+// The reference tables of the pattern-data folder, in file order.
+struct ReferenceTables {
+  std::vector<CodeName> l4;
+  std::vector<CodeName> l8;
+  std::vector<CodeName> l10;
+  std::vector<CodeName> l100;
+};
+
+class RunContext {
+ public:
+  RunContext(const Environment& env, SourceReader& source, Record& record,
+             std::u16string output_folder, std::u16string patdat_path);
+
+  // The current record.
+  Record& record() { return record_; }
+  const Record& record() const { return record_; }
+  double Code() const { return record_.Code(); }
+
+  // The source has no further line.
+  bool AtEnd() const { return source_.AtEnd(); }
+
+  // Reads the next line into the current record.
+  void Next();
+
+  // Splits a saved line into the current record again (X7.TXT's replay).
+  void Resplit(std::u16string_view line, long line_number);
+
+  // The raw text of the line last read.
+  const std::u16string& current_line() const { return current_line_; }
+
+  // Creates or replaces an output file in the destination folder.
+  OutputFile CreateOutput(std::u16string_view name) const;
+
+  // The host path and the shown name of a file of the pattern-data folder.
+  std::filesystem::path PatdatFile(std::u16string_view name) const;
+  std::u16string PatdatName(std::u16string_view name) const { return patdat_path_ + std::u16string(name); }
+
+  const Environment& env() const { return env_; }
+  const std::u16string& output_folder() const { return output_folder_; }
+
+  ReferenceTables tables;
+
+  // The year of the dates of N9.TXT and N8.TXT: the first date's year of the
+  // title block, or "0" when it is not a whole number above 0.
+  std::u16string date_year = u"0";
+
+  // Calls write() for the current record while its code equals code, reading
+  // on between records. Returns Flow::kEnd when the source ended after a
+  // record (the caller closes its files and the run ends normally).
+  template <typename Write>
+  Flow WhileCode(double code, Write write) {
+    while (Code() == code) {
+      write();
+      if (AtEnd()) return Flow::kEnd;
+      Next();
+    }
+    return Flow::kContinue;
+  }
+
+  // Reads on while keep() holds for the current record. Returns Flow::kEnd
+  // when the source ends first.
+  template <typename Keep>
+  Flow SkipWhile(Keep keep) {
+    while (keep(Code())) {
+      if (AtEnd()) return Flow::kEnd;
+      Next();
+    }
+    return Flow::kContinue;
+  }
+
+ private:
+  const Environment& env_;
+  SourceReader& source_;
+  Record& record_;
+  std::u16string output_folder_;
+  std::u16string patdat_path_;
+  std::u16string current_line_;
+};
+
+// A value rounded half to even into 16 bits; out of range stops the run with
+// a message naming the current line.
+std::int16_t Int16OrStop(double value);
+
+// Adds 1 to a 16-bit line counter; past 32767 stops the run.
+void Advance(std::int16_t& counter);
+
+}  // namespace bc
+
+#endif  // BORINGCONV_RUN_RUN_CONTEXT_H_

@@ -1,0 +1,23 @@
+#include "run/run_error.h"
+
+#include "text/utf8.h"
+
+namespace bc {
+
+RunError::RunError(std::u16string message, Where where)
+    : std::runtime_error(ToUtf8(message)), message_(std::move(message)), where_(where) {}
+
+std::u16string CannotOpenMessage(std::u16string_view path) {
+  return u"ファイルを開けません: " + std::u16string(path);
+}
+
+std::u16string CannotWriteMessage(std::u16string_view path) {
+  return u"ファイルに書き込めません（ディスクの空きや書き込み権限を確認してください）: " +
+         std::u16string(path);
+}
+
+std::u16string NumberOutOfRangeMessage() {
+  return u"数値が扱える範囲（-32768～32767）を超えています。";
+}
+
+}  // namespace bc

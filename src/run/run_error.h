@@ -1,0 +1,35 @@
+// The one error type of a conversion run. Writers and helpers throw it; the
+// run catches it, shows its text to the user and stops without the success
+// message.
+#ifndef BORINGCONV_RUN_RUN_ERROR_H_
+#define BORINGCONV_RUN_RUN_ERROR_H_
+
+#include <stdexcept>
+#include <string>
+
+namespace bc {
+
+class RunError : public std::runtime_error {
+ public:
+  enum class Where { kAnywhere, kCurrentLine };
+
+  // where = kCurrentLine: the run adds the number of the source line it was
+  // working on when the error reached it.
+  explicit RunError(std::u16string message, Where where = Where::kAnywhere);
+
+  const std::u16string& message() const { return message_; }
+  bool at_current_line() const { return where_ == Where::kCurrentLine; }
+
+ private:
+  std::u16string message_;
+  Where where_;
+};
+
+// Messages of the run's own failures, shared by every writer.
+std::u16string CannotOpenMessage(std::u16string_view path);
+std::u16string CannotWriteMessage(std::u16string_view path);
+std::u16string NumberOutOfRangeMessage();
+
+}  // namespace bc
+
+#endif  // BORINGCONV_RUN_RUN_ERROR_H_

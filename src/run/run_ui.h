@@ -1,0 +1,46 @@
+// How a conversion run talks to its user: the status text, message boxes,
+// the busy pointer and one repaint. The window, the command line and the
+// tests' recording fake implement it.
+#ifndef BORINGCONV_RUN_RUN_UI_H_
+#define BORINGCONV_RUN_RUN_UI_H_
+
+#include <string_view>
+
+namespace bc {
+
+// Message box styles: buttons and icon.
+enum MessageStyle : int {
+  kStyleOk = 0,
+  kStyleInformation = 64,
+  kStyleYesNoQuestion = 36,
+  kStyleExclamation = 48,
+  kStyleError = 16,  // the run's own failures (files, numbers out of range)
+};
+
+// Answers of a message box.
+enum MessageAnswer : int { kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7 };
+
+class RunUi {
+ public:
+  virtual ~RunUi() = default;
+
+  // The status label (Label3).
+  virtual void SetStatus(std::u16string_view text) = 0;
+
+  // Shows a message and returns the answer. An empty title means the
+  // program's default title.
+  virtual int ShowMessage(std::u16string_view text, int style, std::u16string_view title) = 0;
+
+  // The hourglass pointer while the run works.
+  virtual void SetBusy(bool busy) = 0;
+
+  // Lets the window repaint once.
+  virtual void Repaint() = 0;
+
+  // Puts the focus on the destination box with its whole text selected.
+  virtual void FocusDestination() {}
+};
+
+}  // namespace bc
+
+#endif  // BORINGCONV_RUN_RUN_UI_H_

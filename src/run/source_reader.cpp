@@ -1,0 +1,47 @@
+#include "run/source_reader.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "run/run_error.h"
+#include "text/codepage.h"
+
+namespace bc {
+
+bool SourceReader::Open(const std::filesystem::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return false;
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) return false;
+  OpenBytes(std::move(bytes));
+  return true;
+}
+
+void SourceReader::OpenBytes(std::string bytes) {
+  bytes_ = std::move(bytes);
+  position_ = 0;
+  line_number_ = 0;
+}
+
+std::u16string SourceReader::ReadLine() {
+  std::size_t end = bytes_.find('\r', position_);
+  if (end == std::string::npos) end = bytes_.size();
+  std::u16string line = DecodeAnsi(std::string_view(bytes_).substr(position_, end - position_));
+  position_ = end;
+  if (position_ < bytes_.size()) {  // skip the CR, and the LF after it
+    ++position_;
+    if (position_ < bytes_.size() && bytes_[position_] == '\n') ++position_;
+  }
+  ++line_number_;
+  return line;
+}
+
+void ReadRecord(SourceReader& source, Record& record) {
+  std::u16string line = source.ReadLine();
+  record.line_number = source.line_number();
+  if (!SplitRecord(line, record)) {
+    throw RunError(u"1 行のフィールドが 100 を超えています。", RunError::Where::kCurrentLine);
+  }
+}
+
+}  // namespace bc

@@ -1,0 +1,41 @@
+// Reads the source record file forwards, one line at a time. Lines end at
+// CR LF or at a bare CR; a bare LF stays inside the line.
+#ifndef BORINGCONV_RUN_SOURCE_READER_H_
+#define BORINGCONV_RUN_SOURCE_READER_H_
+
+#include <filesystem>
+#include <string>
+
+#include "run/record.h"
+
+namespace bc {
+
+class SourceReader {
+ public:
+  // Reads the whole file; false when it cannot be opened or read.
+  bool Open(const std::filesystem::path& path);
+
+  // Takes the bytes of a file directly (tests, and files already read).
+  void OpenBytes(std::string bytes);
+
+  bool AtEnd() const { return position_ >= bytes_.size(); }
+
+  // The next line, decoded from code page 932; empty at the end.
+  std::u16string ReadLine();
+
+  // One-based number of the line ReadLine returned last.
+  long line_number() const { return line_number_; }
+
+ private:
+  std::string bytes_;
+  std::size_t position_ = 0;
+  long line_number_ = 0;
+};
+
+// Reads the next line into record. A line of more than 100 fields stops the
+// run with an error that names the line.
+void ReadRecord(SourceReader& source, Record& record);
+
+}  // namespace bc
+
+#endif  // BORINGCONV_RUN_SOURCE_READER_H_

@@ -1,0 +1,77 @@
+#include "run/table_file.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "run/output_file.h"
+#include "run/run_error.h"
+#include "run/source_reader.h"
+#include "text/codepage.h"
+#include "text/free_format.h"
+
+namespace bc {
+namespace {
+
+bool ReadBytes(const std::filesystem::path& host, std::string* bytes) {
+  std::ifstream in(host, std::ios::binary);
+  if (!in) return false;
+  bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return !in.bad();
+}
+
+}  // namespace
+
+std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
+                                           std::u16string_view shown_name) {
+  std::string bytes;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(host, ec) || !ReadBytes(host, &bytes)) {
+    throw RunError(CannotOpenMessage(shown_name));
+  }
+  SourceReader reader;
+  reader.OpenBytes(std::move(bytes));
+  std::vector<std::u16string> lines;
+  while (!reader.AtEnd()) lines.push_back(reader.ReadLine());
+  return lines;
+}
+
+std::vector<std::vector<std::u16string>> ReadTableEntries(const std::filesystem::path& host,
+                                                          std::u16string_view shown_name) {
+  std::vector<std::vector<std::u16string>> entries;
+  for (const std::u16string& line : ReadTableLines(host, shown_name)) {
+    if (!line.empty()) entries.push_back(ReadFreeFormatItems(line));
+  }
+  return entries;
+}
+
+void AppendTableLine(const std::filesystem::path& host, std::u16string_view shown_name,
+                     std::u16string_view line) {
+  std::string bytes;
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(host, ec) || !ReadBytes(host, &bytes)) {
+    throw RunError(CannotOpenMessage(shown_name));
+  }
+  std::string out;
+  if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') out = "\r\n";
+  out += EncodeAnsi(line);
+  out += "\r\n";
+  std::ofstream file(host, std::ios::binary | std::ios::app);
+  file.write(out.data(), static_cast<std::streamsize>(out.size()));
+  file.close();
+  if (!file) throw RunError(CannotWriteMessage(shown_name));
+}
+
+void ReplaceTableLines(const std::filesystem::path& host, const std::filesystem::path& scratch,
+                       std::u16string_view shown_name, const std::vector<std::u16string>& lines) {
+  {
+    OutputFile out(scratch, std::u16string(shown_name));
+    for (const std::u16string& line : lines) out.WriteLine(line);
+    out.Close();
+  }
+  std::error_code ec;
+  std::filesystem::rename(scratch, host, ec);  // replaces the old table in one step
+  if (ec) throw RunError(CannotWriteMessage(shown_name));
+}
+
+}  // namespace bc

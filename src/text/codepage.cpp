@@ -1,0 +1,133 @@
+#include "text/codepage.h"
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+#include "text/codepage_platform.h"
+
+namespace bc {
+namespace {
+
+constexpr std::uint16_t kNoCode = 0xFFFF;  // no byte sequence starts with 0xFF 0xFF
+
+bool IsLeadByte(unsigned b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool IsTrailByte(unsigned b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
+// The NEC-selected IBM extensions duplicate the IBM extensions at FA40-FC4B;
+// Windows never encodes to them.
+bool IsNecSelectedIbm(unsigned code) { return code >= 0xED40 && code <= 0xEEFC; }
+
+struct Tables {
+  std::array<char16_t, 256> single{};    // kReplacementChar for lead and unused bytes
+  std::array<char16_t, 65536> pair{};    // indexed by lead << 8 | trail; 0 when unmapped
+  std::array<std::uint16_t, 65536> encode{};
+
+  Tables() {
+    encode.fill(kNoCode);
+    for (unsigned b = 0; b < 256; ++b) single[b] = DecodeSingle(b);
+    for (unsigned b = 0; b < 256; ++b) {
+      if (single[b] != kReplacementChar) Learn(single[b], b);
+    }
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+      if (!IsLeadByte(lead)) continue;
+      for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+        if (!IsTrailByte(trail)) continue;
+        char16_t c = DecodePair(lead, trail);
+        if (c == 0) continue;
+        pair[lead << 8 | trail] = c;
+        Learn(c, lead << 8 | trail);
+      }
+    }
+  }
+
+  static char16_t DecodeSingle(unsigned b) {
+    if (b < 0x80) return static_cast<char16_t>(b);
+    if (b >= 0xA1 && b <= 0xDF) return static_cast<char16_t>(0xFF61 + (b - 0xA1));
+    switch (b) {  // Windows keeps these single bytes as private or control characters
+      case 0x80: return u'\u0080';
+      case 0xA0: return u'\uF8F0';
+      case 0xFD: return u'\uF8F1';
+      case 0xFE: return u'\uF8F2';
+      case 0xFF: return u'\uF8F3';
+      default: return kReplacementChar;
+    }
+  }
+
+  static char16_t DecodePair(unsigned lead, unsigned trail) {
+    if (lead >= 0xF0 && lead <= 0xF9) {  // user-defined area: private use, as Windows maps it
+      unsigned index = (lead - 0xF0) * 188 + (trail - 0x40) - (trail > 0x7F ? 1 : 0);
+      return static_cast<char16_t>(0xE000 + index);
+    }
+    unsigned char bytes[2] = {static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)};
+    char16_t c = 0;
+    if (!internal::PlatformDecodeOne(bytes, 2, &c) || c == kReplacementChar) return 0;
+    return c;
+  }
+
+  // The first sequence of a character wins, except over a NEC-selected IBM one.
+  void Learn(char16_t c, unsigned code) {
+    std::uint16_t& slot = encode[c];
+    if (slot == kNoCode || (IsNecSelectedIbm(slot) && !IsNecSelectedIbm(code))) {
+      slot = static_cast<std::uint16_t>(code);
+    }
+  }
+};
+
+const Tables& GetTables() {
+  static const std::unique_ptr<Tables> tables = std::make_unique<Tables>();
+  return *tables;
+}
+
+}  // namespace
+
+std::u16string DecodeAnsi(std::string_view bytes) {
+  const Tables& t = GetTables();
+  std::u16string text;
+  text.reserve(bytes.size());
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    unsigned b = static_cast<unsigned char>(bytes[i]);
+    if (!IsLeadByte(b)) {
+      text.push_back(t.single[b]);
+      continue;
+    }
+    if (i + 1 >= bytes.size()) {  // truncated at the end
+      text.push_back(kReplacementChar);
+      continue;
+    }
+    unsigned trail = static_cast<unsigned char>(bytes[i + 1]);
+    if (!IsTrailByte(trail)) {  // the lead byte stands alone; the next byte is read anew
+      text.push_back(kReplacementChar);
+      continue;
+    }
+    char16_t c = t.pair[b << 8 | trail];
+    text.push_back(c == 0 ? kReplacementChar : c);
+    ++i;
+  }
+  return text;
+}
+
+std::string EncodeAnsi(std::u16string_view text) {
+  const Tables& t = GetTables();
+  std::string bytes;
+  bytes.reserve(text.size() * 2);
+  for (char16_t c : text) {
+    std::uint16_t code = t.encode[c];
+    if (code == kNoCode) {
+      bytes.push_back('?');
+    } else if (code > 0xFF) {
+      bytes.push_back(static_cast<char>(code >> 8));
+      bytes.push_back(static_cast<char>(code & 0xFF));
+    } else {
+      bytes.push_back(static_cast<char>(code));
+    }
+  }
+  return bytes;
+}
+
+int AnsiCharWidth(char16_t c) {
+  std::uint16_t code = GetTables().encode[c];
+  return code != kNoCode && code > 0xFF ? 2 : 1;
+}
+
+}  // namespace bc

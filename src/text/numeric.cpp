@@ -1,0 +1,94 @@
+#include "text/numeric.h"
+
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace bc {
+namespace {
+
+bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\n'; }
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// Skips blanks from position i and returns the next character, 0 at the end.
+char16_t Peek(std::u16string_view text, std::size_t& i) {
+  while (i < text.size() && IsBlank(text[i])) ++i;
+  return i < text.size() ? text[i] : u'\0';
+}
+
+int DigitValue(char16_t c) {
+  if (IsDigit(c)) return c - u'0';
+  if (c >= u'a' && c <= u'f') return c - u'a' + 10;
+  if (c >= u'A' && c <= u'F') return c - u'A' + 10;
+  return 99;
+}
+
+// "&H" and "&O" numbers are 16-bit when they fit four hexadecimal digits,
+// 32-bit otherwise, and wrap to negative values as the integer types do.
+double ReadRadix(std::u16string_view text, std::size_t i, int radix) {
+  unsigned long long value = 0;
+  int digits = 0;
+  for (char16_t c = Peek(text, i); DigitValue(c) < radix && digits < 22; c = Peek(text, ++i)) {
+    value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(DigitValue(c));
+    ++digits;
+  }
+  if (value <= 0xFFFF) return value > 0x7FFF ? static_cast<double>(value) - 65536.0 : static_cast<double>(value);
+  value &= 0xFFFFFFFFull;
+  return value > 0x7FFFFFFF ? static_cast<double>(value) - 4294967296.0 : static_cast<double>(value);
+}
+
+}  // namespace
+
+double NumericValue(std::u16string_view text) {
+  std::size_t i = 0;
+  if (Peek(text, i) == u'&' && i + 1 < text.size()) {
+    char16_t kind = text[i + 1];
+    if (kind == u'H' || kind == u'h') return ReadRadix(text, i + 2, 16);
+    if (kind == u'O' || kind == u'o') return ReadRadix(text, i + 2, 8);
+    return 0;
+  }
+  std::string number;  // the number's characters with the blanks taken out
+  char16_t c = Peek(text, i);
+  if (c == u'+' || c == u'-') {
+    number.push_back(static_cast<char>(c));
+    c = Peek(text, ++i);
+  }
+  bool any_digit = false;
+  for (; IsDigit(c); c = Peek(text, ++i)) {
+    number.push_back(static_cast<char>(c));
+    any_digit = true;
+  }
+  if (c == u'.') {
+    number.push_back('.');
+    for (c = Peek(text, ++i); IsDigit(c); c = Peek(text, ++i)) {
+      number.push_back(static_cast<char>(c));
+      any_digit = true;
+    }
+  }
+  if (!any_digit) return 0;
+  if (c == u'E' || c == u'e' || c == u'D' || c == u'd') {
+    std::string exponent = "e";
+    c = Peek(text, ++i);
+    if (c == u'+' || c == u'-') {
+      exponent.push_back(static_cast<char>(c));
+      c = Peek(text, ++i);
+    }
+    bool exponent_digit = false;
+    for (; IsDigit(c); c = Peek(text, ++i)) {
+      exponent.push_back(static_cast<char>(c));
+      exponent_digit = true;
+    }
+    if (exponent_digit) number += exponent;
+  }
+  return std::strtod(number.c_str(), nullptr);
+}
+
+double RoundHalfEven(double value) { return std::nearbyint(value); }
+
+std::optional<std::int16_t> ToInt16(double value) {
+  double rounded = RoundHalfEven(value);
+  if (!(rounded >= -32768.0 && rounded <= 32767.0)) return std::nullopt;
+  return static_cast<std::int16_t>(rounded);
+}
+
+}  // namespace bc

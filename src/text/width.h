@@ -1,0 +1,21 @@
+// Half-width and full-width forms of digits, capitals and katakana.
+#ifndef BORINGCONV_TEXT_WIDTH_H_
+#define BORINGCONV_TEXT_WIDTH_H_
+
+#include <string>
+#include <string_view>
+
+namespace bc {
+
+// "0" to "Z" become "０" to "Ｚ" and half-width katakana "ｦ" to "ﾝ" their
+// full-width forms, one character at a time (ｶﾞ stays カ followed by ﾞ).
+// Everything else is unchanged.
+std::u16string ToFullWidth(std::u16string_view text);
+
+// "０" to "Ｚ" become "0" to "Z" and katakana "ァ" to "ン" their half-width
+// forms (ガ becomes ｶﾞ). ヮ, ヰ and ヱ have no half-width form and stay.
+std::u16string ToHalfWidth(std::u16string_view text);
+
+}  // namespace bc
+
+#endif  // BORINGCONV_TEXT_WIDTH_H_
