@@ -1,0 +1,53 @@
+#include "environment/help_file.h"
+
+#include <system_error>
+
+namespace bc {
+namespace {
+
+#ifdef _WIN32
+constexpr std::u16string_view kPathSeparators = u";";
+#else
+constexpr std::u16string_view kPathSeparators = u";:";
+#endif
+
+bool IsFile(const Environment& env, const std::u16string& path) {
+  std::error_code ec;
+  std::filesystem::path host = env.HostPath(path);
+  return !host.empty() && std::filesystem::is_regular_file(host, ec);
+}
+
+std::u16string WithBackslash(std::u16string folder) {
+  if (folder.empty() || (folder.back() != u'\\' && folder.back() != u'/')) folder.push_back(u'\\');
+  return folder;
+}
+
+}  // namespace
+
+std::vector<std::u16string> PathFolders(std::u16string_view path_variable) {
+  std::vector<std::u16string> folders;
+  if (path_variable.empty()) return folders;
+  std::size_t start = 0;
+  while (start < path_variable.size()) {
+    std::size_t end = path_variable.find_first_of(kPathSeparators, start);
+    if (end == std::u16string_view::npos) end = path_variable.size();
+    folders.push_back(WithBackslash(std::u16string(path_variable.substr(start, end - start))));
+    start = end + 1;
+  }
+  return folders;
+}
+
+bool LocateHelpFile(const Environment& env, std::u16string_view path_variable,
+                    std::u16string& help_file_path) {
+  std::vector<std::u16string> folders{WithBackslash(FromHostPath(env.program_folder()))};
+  for (std::u16string& folder : PathFolders(path_variable)) folders.push_back(std::move(folder));
+  for (const std::u16string& folder : folders) {
+    if (IsFile(env, folder + kHelpFileName)) {
+      help_file_path = folder + kHelpFileName;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace bc

@@ -1,0 +1,101 @@
+#include "environment/patdat_search.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace bc {
+namespace {
+
+std::uintmax_t FileSizeOf(const Environment& env, std::u16string_view path) {
+  std::error_code ec;
+  std::filesystem::path host = env.HostPath(path);
+  if (host.empty() || !std::filesystem::is_regular_file(host, ec)) return 0;
+  std::uintmax_t size = std::filesystem::file_size(host, ec);
+  return ec ? 0 : size;
+}
+
+// Pseudo file systems of a POSIX root hold no data and never end.
+bool IsPseudoFileSystem(const std::filesystem::path& host) {
+  return host == "/proc" || host == "/sys" || host == "/dev";
+}
+
+// Names of the entries of a host folder, sorted, either the regular files
+// (with their sizes) or the real folders (links are not followed).
+struct Listing {
+  std::vector<std::pair<std::u16string, std::uintmax_t>> files;
+  std::vector<std::u16string> folders;
+};
+
+Listing ListFolder(const std::filesystem::path& host) {
+  Listing listing;
+  std::error_code ec;
+  if (host.empty() || IsPseudoFileSystem(host)) return listing;
+  for (std::filesystem::directory_iterator it(host, ec), end; !ec && it != end; it.increment(ec)) {
+    std::error_code entry_ec;
+    std::u16string name = FromHostPath(it->path().filename());
+    if (it->is_symlink(entry_ec)) continue;
+    if (it->is_directory(entry_ec)) {
+      listing.folders.push_back(name);
+    } else if (it->is_regular_file(entry_ec)) {
+      listing.files.emplace_back(name, it->file_size(entry_ec));
+    }
+  }
+  std::sort(listing.files.begin(), listing.files.end());
+  std::sort(listing.folders.begin(), listing.folders.end());
+  return listing;
+}
+
+std::u16string WithBackslash(std::u16string path) {
+  if (path.empty() || path.back() != u'\\') path.push_back(u'\\');
+  return path;
+}
+
+}  // namespace
+
+std::u16string PathHead(std::u16string_view path) {
+  std::size_t last = path.find_last_of(u":\\");
+  return last == std::u16string_view::npos ? std::u16string() : std::u16string(path.substr(0, last + 1));
+}
+
+void SearchPatdatTree(const Environment& env, const std::u16string& folder, std::int16_t& count,
+                      std::vector<std::u16string>& results, std::u16string_view marker,
+                      const YieldFunction& yield, std::int16_t limit) {
+  if (count >= limit) return;
+  if (yield) yield();
+  std::u16string head = PathHead(folder);
+  std::u16string name = folder.substr(head.size());
+
+  Listing here = ListFolder(env.HostPath(folder));
+  if (!here.files.empty() && here.files.front().second > 0 &&
+      FileSizeOf(env, folder + std::u16string(marker)) >= 1) {
+    ++count;
+    results.push_back(folder + u"\\");
+  }
+  for (const std::u16string& entry : ListFolder(env.HostPath(head)).folders) {
+    if (count >= limit) return;
+    SearchPatdatTree(env, head + entry + u"\\" + name, count, results, marker, yield, limit);
+  }
+}
+
+std::u16string FindPatdatFolder(const Environment& env, const YieldFunction& yield) {
+  std::optional<std::u16string> program = env.drives().ToDrivePath(env.program_folder());
+  std::u16string base = WithBackslash(program ? *program : FromHostPath(env.program_folder()));
+  if (FileSizeOf(env, base + u"PATDAT\\kishitu.txt") >= 1) return base + u"PATDAT\\";
+
+  // The program's drive first, then every drive in letter order; only the
+  // first hit is used, so each walk stops there.
+  std::u16string letters;
+  if (program) letters.push_back((*program)[0]);
+  for (char16_t letter = u'A'; letter <= u'Z'; ++letter) letters.push_back(letter);
+  for (char16_t letter : letters) {
+    if (env.drives().DriveReady(letter) != -1) continue;
+    std::int16_t count = 0;
+    std::vector<std::u16string> results;
+    SearchPatdatTree(env, std::u16string{letter} + u":\\PATDAT", count, results, u"\\kishitu.txt",
+                     yield, 1);
+    if (count > 0) return results.front();
+  }
+  return {};
+}
+
+}  // namespace bc
