@@ -1,0 +1,52 @@
+#include "site/blow_count_line.h"
+
+#include <cmath>
+
+#include "run/run_context.h"
+#include "text/numeric.h"
+#include "text/str_form.h"
+
+namespace bc {
+namespace {
+
+// Sums three stage fields from first on, rounding the running total into
+// 16 bits after each addition. A stage of -1 was not measured and counts,
+// and is written, as 0.
+std::int16_t SumStages(Record& record, int first) {
+  std::int16_t sum = 0;
+  for (int i = first; i < first + 3; ++i) {
+    if (NumericValue(record.Field(i)) == -1) record.MutableField(i) = u"0";
+    sum = Int16OrStop(sum + NumericValue(record.Field(i)));
+  }
+  return sum;
+}
+
+// The blows scaled to 30 of penetration; the scale is truncated before the
+// multiplication.
+std::int16_t NValue(std::int16_t blows, std::int16_t length) {
+  if (length == 0) return blows;
+  float scale = std::trunc(30.0f / static_cast<float>(length));
+  return Int16OrStop(static_cast<double>(scale) * blows);
+}
+
+std::u16string R3(std::u16string_view text) { return RightFit(text, 3); }
+
+}  // namespace
+
+std::optional<std::u16string> BlowCountLine(Record& record, std::int16_t number) {
+  if (static_cast<float>(NumericValue(record.Field(2))) == 0.0f &&
+      static_cast<float>(NumericValue(record.Field(3))) == 0.0f) {
+    return std::nullopt;
+  }
+  std::int16_t blows = SumStages(record, 7);
+  std::int16_t length = SumStages(record, 4);
+  std::u16string line = R3(StrInteger(number)) + u"," + RightFit(record.Field(2), 7);
+  line += u"," + R3(StrInteger(blows)) + u"," + R3(StrInteger(NValue(blows, length)));
+  line += u"," + R3(StrInteger(length));
+  for (int k = 4; k <= 6; ++k) {
+    line += u"," + R3(record.Field(k + 3)) + u"," + R3(record.Field(k));
+  }
+  return line;
+}
+
+}  // namespace bc

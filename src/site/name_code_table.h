@@ -1,0 +1,23 @@
+// The growing code table L19.TXT of the pattern-data folder: names of
+// code-3070 records and their codes, so that a name keeps its code from one
+// boring to the next.
+#ifndef BORINGCONV_SITE_NAME_CODE_TABLE_H_
+#define BORINGCONV_SITE_NAME_CODE_TABLE_H_
+
+#include <filesystem>
+#include <string_view>
+
+#include "site/name_pair.h"
+
+namespace bc {
+
+// Looks both names up in the table (compared in full-width form, the last
+// matching entry wins) and appends each name not found under the next free
+// code, while that code stays below 100. Found codes are returned as read;
+// new ones right-fitted to 2 characters. A missing table stops the run.
+NamePairCodes CodeNamePair(const std::filesystem::path& host, std::u16string_view shown_name,
+                           const NamePair& pair);
+
+}  // namespace bc
+
+#endif  // BORINGCONV_SITE_NAME_CODE_TABLE_H_

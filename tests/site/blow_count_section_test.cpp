@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "run/run_error.h"
+#include "site/blow_count_line.h"
+#include "site/site_sections.h"
+#include "support/section_fixture.h"
+
+namespace bc {
+namespace {
+
+using Lines = std::vector<std::u16string>;
+
+std::u16string LineOf(std::u16string_view source, std::int16_t number = 1) {
+  Record record;
+  SplitRecord(source, record);
+  return BlowCountLine(record, number).value_or(u"<none>");
+}
+
+TEST(BlowCountLineTest, SumsNValueAndStagePairs) {
+  EXPECT_EQ(LineOf(u"4000 1.00 1.30 10 10 10 3 4 5"),
+            u"  1,   1.00, 12, 12, 30,  3, 10,  4, 10,  5, 10");
+  // 30 / 20 truncates to 1 before the multiplication.
+  EXPECT_EQ(LineOf(u"4000 2.00 2.30 10 10 0 10 20 0"),
+            u"  1,   2.00, 30, 30, 20, 10, 10, 20, 10,  0,  0");
+  // No length: N is the blows.
+  EXPECT_EQ(LineOf(u"4000 3.00 3.30 0 0 0 7 8 9"),
+            u"  1,   3.00, 24, 24,  0,  7,  0,  8,  0,  9,  0");
+}
+
+TEST(BlowCountLineTest, UnmeasuredStagesCountAndShowAsZero) {
+  EXPECT_EQ(LineOf(u"4000 4.00 4.30 15 -1 -1 50 -1 -1.0"),
+            u"  1,   4.00, 50,100, 15, 50, 15,  0,  0,  0,  0");
+}
+
+TEST(BlowCountLineTest, RunningTotalIsRoundedHalfToEven) {
+  // 0.5 rounds to 0, 0 + 1.5 to 2, 2 + 0.5 to 2.
+  EXPECT_EQ(LineOf(u"4000 5.00 5.30 10 10 10 0.5 1.5 0.5").substr(12, 4), u"  2,");
+}
+
+TEST(BlowCountLineTest, ZeroDepthsWriteNothing) {
+  EXPECT_EQ(LineOf(u"4000 0 0.0 10 10 10 3 4 5"), u"<none>");
+  EXPECT_NE(LineOf(u"4000 0 0.3 10 10 10 3 4 5"), u"<none>");
+}
+
+TEST(BlowCountLineTest, ValuesPastSixteenBitsStopTheRun) {
+  EXPECT_THROW(LineOf(u"4000 1 1 1 0 0 20000 20000 0"), RunError);
+  EXPECT_THROW(LineOf(u"4000 1 1 1 0 0 2000 0 0"), RunError);  // N = 60000
+}
+
+TEST(BlowCountSectionTest, SkippedRecordsTakeNoNumber) {
+  testing::SectionFixture f;
+  RunContext& ctx = f.Start({u"4000 1.00 1.30 10 10 10 3 4 5", u"4000 0 0 1 1 1 1 1 1",
+                             u"4000 2.00 2.30 10 10 10 6 7 8", u"4010 x"});
+  EXPECT_EQ(RunBlowCountSection(ctx), Flow::kContinue);
+  EXPECT_EQ(ctx.Code(), 4010);
+  EXPECT_EQ(f.OutputLines(u"X5.TXT"), (Lines{u"  1,   1.00, 12, 12, 30,  3, 10,  4, 10,  5, 10",
+                                             u"  2,   2.00, 21, 21, 30,  6, 10,  7, 10,  8, 10"}));
+}
+
+TEST(BlowCountSectionTest, NoRecordsGiveAnEmptyFile) {
+  testing::SectionFixture f;
+  RunContext& ctx = f.Start({u"4010 1"});
+  EXPECT_EQ(RunBlowCountSection(ctx), Flow::kContinue);
+  EXPECT_TRUE(f.OutputExists(u"X5.TXT"));
+  EXPECT_EQ(f.OutputBytes(u"X5.TXT"), "");
+}
+
+}  // namespace
+}  // namespace bc
