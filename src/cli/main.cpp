@@ -1,11 +1,22 @@
-#include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
-int main(int argc, char** argv) {
-  if (argc > 1 && std::strcmp(argv[1], "--version") == 0) {
-    std::printf("boringconv %s\n", BORINGCONV_VERSION);
-    return 0;
+#include "cli/command_line.h"
+#include "text/utf8.h"
+
+#ifdef _WIN32
+int wmain(int argc, wchar_t** argv) {
+  std::vector<std::u16string> args;
+  for (int i = 1; i < argc; ++i) {
+    std::wstring arg(argv[i]);
+    args.emplace_back(arg.begin(), arg.end());
   }
-  std::fprintf(stderr, "usage: boringconv --version\n");
-  return 2;
+  return bc::RunCommandLine(args);
 }
+#else
+int main(int argc, char** argv) {
+  std::vector<std::u16string> args;
+  for (int i = 1; i < argc; ++i) args.push_back(bc::FromUtf8(argv[i]));
+  return bc::RunCommandLine(args);
+}
+#endif

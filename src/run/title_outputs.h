@@ -1,0 +1,41 @@
+// The header block of a source file and the files written from it:
+// CNT.TXT from the destination path, TITL01.TXT and TITL02.TXT from the
+// title blocks.
+#ifndef BORINGCONV_RUN_TITLE_OUTPUTS_H_
+#define BORINGCONV_RUN_TITLE_OUTPUTS_H_
+
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "run/record.h"
+#include "run/run_context.h"
+
+namespace bc {
+
+struct TitleBlocks {
+  // Slots 1 to 50; slot 0 is not used.
+  std::array<std::u16string, 51> block1;
+  std::array<std::u16string, 51> block2;
+};
+
+// The L1.TXT entries, read when a code-1013 record needs them.
+using L1Loader = std::function<std::vector<CodeName>()>;
+
+// Stores the values of one header record (999 < code < 2000) into the blocks.
+void ApplyHeaderRecord(const Record& record, TitleBlocks& titles, const L1Loader& load_l1);
+
+// The year for dated lists: line 4 of the first title block, trimmed, when
+// it is a whole number above 0; "0" otherwise.
+std::u16string DateYear(const TitleBlocks& titles);
+
+// Writes "CNT.TXT" from the validated destination ("C:\Q\ABCDEF\G\").
+void WriteControlFile(const RunContext& ctx, const std::u16string& destination);
+
+// Writes "TITL01.TXT" (lines 1 to 23) and "TITL02.TXT" (lines 1 to 41).
+void WriteTitleFiles(const RunContext& ctx, const TitleBlocks& titles);
+
+}  // namespace bc
+
+#endif  // BORINGCONV_RUN_TITLE_OUTPUTS_H_
