@@ -1,0 +1,51 @@
+#include "testrecords/coded_name_table.h"
+
+#include <cstdio>
+
+#include "run/table_file.h"
+#include "text/free_format.h"
+#include "text/numeric.h"
+#include "text/trim.h"
+#include "text/width.h"
+
+namespace bc {
+namespace {
+
+constexpr std::u16string_view kBlankCode = u"  ";
+
+std::u16string TwoDigits(double code) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%02.0f", code);
+  return std::u16string(text, text + std::char_traits<char>::length(text));
+}
+
+// A name that free-format reading would cut or trim is quoted, so that the
+// next lookup finds it instead of appending it again.
+std::u16string TableItem(std::u16string_view name) {
+  bool plain = name.find_first_of(u",\"") == std::u16string_view::npos &&
+               TrimBlanks(name).size() == name.size() && name.find(u'\t') != 0;
+  if (plain || name.find(u'"') != std::u16string_view::npos) return std::u16string(name);
+  return u"\"" + std::u16string(name) + u"\"";
+}
+
+}  // namespace
+
+std::u16string LookUpCodedName(const RunContext& ctx, std::u16string_view table,
+                               std::u16string_view name) {
+  if (IsBlankText(name)) return std::u16string(kBlankCode);
+  const auto host = ctx.PatdatFile(table);
+  const std::u16string shown = ctx.PatdatName(table);
+  double highest = 0;
+  for (const auto& entry : ReadTableEntries(host, shown)) {
+    std::u16string code = ItemOrEmpty(entry, 0);
+    double value = NumericValue(code);
+    if (value > highest) highest = RoundHalfEven(value);
+    if (ToHalfWidth(ItemOrEmpty(entry, 1)) == name) return code;
+  }
+  if (highest >= 100) return std::u16string(kBlankCode);
+  std::u16string code = TwoDigits(highest + 1);
+  AppendTableLine(host, shown, code + u"," + TableItem(name));
+  return code;
+}
+
+}  // namespace bc
