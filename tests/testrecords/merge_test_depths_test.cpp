@@ -1,0 +1,64 @@
+#include "testrecords/merge_test_depths.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "run/run_error.h"
+#include "support/section_fixture.h"
+#include "testrecords/test_sections.h"
+
+namespace bc {
+namespace {
+
+using Lines = std::vector<std::u16string>;
+const std::u16string kTail = u"   ,   ,   ,   ,   ,   ";
+
+TEST(MergeTestDepthsTest, EntryJointAndPendingLines) {
+  testing::SectionFixture f;
+  RunContext& ctx = f.Start({u"3000 1.0 5 6", u"3000 2.0 7 8", u"3000 3.0 -3 9", u"3005 x",
+                             u"3010 2.0 4", u"3020 1 1 1"});
+  EXPECT_EQ(RunMergedDepthSections(ctx), Flow::kContinue);
+  EXPECT_EQ(ctx.Code(), 3020);
+  // The entry at 3.0 lies below the last code-3010 record and is still written.
+  EXPECT_EQ(f.OutputLines(u"R41.TXT"),
+            (Lines{u"  1,      1,   ,  5,  6," + kTail, u"  2,    2.0,  4,  7,  8," + kTail,
+                   u"  3,      3,   ,  0,  9," + kTail}));
+}
+
+TEST(MergeTestDepthsTest, SingleLinesAboveAndBelowTheEntries) {
+  testing::SectionFixture f;
+  RunContext& ctx = f.Start({u"3000 0.5 1 2", u"3010 0.25 -1", u"3010 7.5 12", u"3010 99999.99 3"});
+  EXPECT_EQ(RunMergedDepthSections(ctx), Flow::kEnd);
+  EXPECT_EQ(f.OutputLines(u"R41.TXT"),
+            (Lines{u"  1,   0.25,  0,   ,   ," + kTail, u"  2,     .5,   ,  1,  2," + kTail,
+                   u"  3,    7.5, 12,   ,   ," + kTail, u"  4,9999.99,  3,   ,   ," + kTail}));
+}
+
+TEST(MergeTestDepthsTest, EntriesAloneWhenTheSourceEndsWhileGathering) {
+  testing::SectionFixture f;
+  RunContext& ctx = f.Start({u"3000 1 1 1", u"3000 2 2 2", u"3000 3 3 3"});
+  EXPECT_EQ(RunMergedDepthSections(ctx), Flow::kEnd);
+  EXPECT_EQ(f.OutputLines(u"R41.TXT").size(), 3u);
+  EXPECT_EQ(f.OutputLines(u"R41.TXT")[2], u"  3,      3,   ,  3,  3," + kTail);
+}
+
+TEST(MergeTestDepthsTest, EmptyFileWithoutEitherRecord) {
+  testing::SectionFixture f;
+  RunContext& ctx = f.Start({u"3020 1 1 1"});
+  EXPECT_EQ(RunMergedDepthSections(ctx), Flow::kContinue);
+  EXPECT_TRUE(f.OutputExists(u"R41.TXT"));
+  EXPECT_EQ(f.OutputBytes(u"R41.TXT"), "");
+}
+
+TEST(MergeTestDepthsTest, MoreThan250EntriesStopTheRun) {
+  testing::SectionFixture f;
+  Lines source(251, u"3000 1 1 1");
+  source.push_back(u"3010 1 1");
+  RunContext& ctx = f.Start(source);
+  EXPECT_THROW(RunMergedDepthSections(ctx), RunError);
+}
+
+}  // namespace
+}  // namespace bc
