@@ -9,7 +9,7 @@
 
 namespace bc {
 
-NamePair SplitNamePair(std::u16string_view field) {
+CodedNames SplitCodedNames(std::u16string_view field) {
   std::size_t at = field.find(u'／');
   if (at == std::u16string_view::npos) return {u"", ToHalfWidth(field)};
   return {ToHalfWidth(field.substr(0, at)), ToHalfWidth(field.substr(at + 1))};
@@ -17,7 +17,7 @@ NamePair SplitNamePair(std::u16string_view field) {
 
 void WriteCodedNameLine(const RunContext& ctx, OutputFile& out, std::int16_t& counter,
                         Record& record) {
-  NamePair names = SplitNamePair(record.Field(5));
+  CodedNames names = SplitCodedNames(record.Field(5));
   std::u16string first_code = LookUpCodedName(ctx, u"L18.TXT", names.first);
   std::u16string second_code = LookUpCodedName(ctx, u"L18B.TXT", names.second);
   if (NumericValue(record.Field(3)) < 0) record.MutableField(3) = u"  ";

@@ -14,11 +14,11 @@ namespace bc {
 
 // The two names of field 5 in half-width form; without "／" the whole field
 // is the second name and the first is empty.
-struct NamePair {
+struct CodedNames {
   std::u16string first;
   std::u16string second;
 };
-NamePair SplitNamePair(std::u16string_view field);
+CodedNames SplitCodedNames(std::u16string_view field);
 
 // Looks the names up in L18.TXT and L18B.TXT (growing them), writes the line
 // and advances the counter. Field 3 becomes "  " when it reads below 0.
