@@ -52,6 +52,17 @@ TEST(MergeTestDepthsTest, EmptyFileWithoutEitherRecord) {
   EXPECT_EQ(f.OutputBytes(u"R41.TXT"), "");
 }
 
+TEST(MergeTestDepthsTest, ARecordBelowTwoHundredEntriesStandsAlone) {
+  testing::SectionFixture f;
+  Lines source(220, u"3000 1 1 1");
+  source.push_back(u"3010 5 1");
+  RunContext& ctx = f.Start(source);
+  EXPECT_EQ(RunMergedDepthSections(ctx), Flow::kEnd);
+  Lines lines = f.OutputLines(u"R41.TXT");
+  ASSERT_EQ(lines.size(), 221u);
+  EXPECT_EQ(lines[220], u"221,      5,  1,   ,   ," + kTail);
+}
+
 TEST(MergeTestDepthsTest, MoreThan250EntriesStopTheRun) {
   testing::SectionFixture f;
   Lines source(251, u"3000 1 1 1");
