@@ -40,7 +40,7 @@ class TerminalUi : public RunUi {
     std::u16string reply;
     if (!ReadAnswer(&reply)) return kAnswerNo;
     return reply == u"y" || reply == u"Y" || reply == u"yes" || reply == u"はい" ? kAnswerYes
-                                                                               : kAnswerNo;
+                                                                                 : kAnswerNo;
   }
 
   const std::u16string& status() const { return status_; }

@@ -26,7 +26,8 @@ DriveMap DriveMap::Default() {
   for (int i = 0; i < 26; ++i) {
     if (mask & (1u << i)) {
       char16_t letter = static_cast<char16_t>(u'A' + i);
-      map.Map(letter, std::filesystem::path(std::wstring{static_cast<wchar_t>(letter), L':', L'\\'}));
+      map.Map(letter,
+              std::filesystem::path(std::wstring{static_cast<wchar_t>(letter), L':', L'\\'}));
     }
   }
 #else

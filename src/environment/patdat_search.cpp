@@ -54,7 +54,8 @@ std::u16string WithBackslash(std::u16string path) {
 
 std::u16string PathHead(std::u16string_view path) {
   std::size_t last = path.find_last_of(u":\\");
-  return last == std::u16string_view::npos ? std::u16string() : std::u16string(path.substr(0, last + 1));
+  return last == std::u16string_view::npos ? std::u16string()
+                                           : std::u16string(path.substr(0, last + 1));
 }
 
 void SearchPatdatTree(const Environment& env, const std::u16string& folder, std::int16_t& count,

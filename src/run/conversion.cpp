@@ -138,7 +138,8 @@ void ConversionRun::MakeDestinationFolders() {
   };
 
   std::vector<std::u16string> prefixes{parts[1]};
-  for (std::size_t i = 2; i <= count + 1; ++i) prefixes.push_back(prefixes.back() + u"\\" + parts[i]);
+  for (std::size_t i = 2; i <= count + 1; ++i)
+    prefixes.push_back(prefixes.back() + u"\\" + parts[i]);
   bool missing = false;
   for (const std::u16string& prefix : prefixes) {
     if (!exists(prefix)) {
@@ -229,9 +230,10 @@ Flow ConversionRun::WriteSections(RunContext& ctx) {
 
 void ConversionRun::Report(const RunError& error, long line_number) {
   std::u16string text = error.message();
+  if (error.line_number() > 0) line_number = error.line_number();
   if (error.at_current_line() && line_number > 0) {
-    text = u"変換元ファイルの " + std::u16string(TrimBlanks(StrInteger(line_number))) +
-           u" 行目: " + text;
+    text = u"変換元ファイルの " + std::u16string(TrimBlanks(StrInteger(line_number))) + u" 行目: " +
+           text;
   }
   ui_.SetBusy(false);
   ui_.SetStatus(u"");

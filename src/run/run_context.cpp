@@ -14,18 +14,15 @@ RunContext::RunContext(const Environment& env, SourceReader& source, Record& rec
       patdat_path_(std::move(patdat_path)) {}
 
 void RunContext::Next() {
-  current_line_ = source_.ReadLine();
-  record_.line_number = source_.line_number();
-  if (!SplitRecord(current_line_, record_)) {
-    throw RunError(u"1 行のフィールドが 100 を超えています。", RunError::Where::kCurrentLine);
-  }
+  std::u16string line = source_.ReadLine();
+  Resplit(line, source_.line_number());
 }
 
 void RunContext::Resplit(std::u16string_view line, long line_number) {
   current_line_ = std::u16string(line);
   record_.line_number = line_number;
   if (!SplitRecord(current_line_, record_)) {
-    throw RunError(u"1 行のフィールドが 100 を超えています。", RunError::Where::kCurrentLine);
+    throw RunError::AtLine(TooManyFieldsMessage(), record_.line_number);
   }
 }
 

@@ -61,7 +61,9 @@ class RunContext {
 
   // The host path and the shown name of a file of the pattern-data folder.
   std::filesystem::path PatdatFile(std::u16string_view name) const;
-  std::u16string PatdatName(std::u16string_view name) const { return patdat_path_ + std::u16string(name); }
+  std::u16string PatdatName(std::u16string_view name) const {
+    return patdat_path_ + std::u16string(name);
+  }
 
   const Environment& env() const { return env_; }
   const std::u16string& output_folder() const { return output_folder_; }

@@ -7,6 +7,12 @@ namespace bc {
 RunError::RunError(std::u16string message, Where where)
     : std::runtime_error(ToUtf8(message)), message_(std::move(message)), where_(where) {}
 
+RunError RunError::AtLine(std::u16string message, long line_number) {
+  RunError error(std::move(message), Where::kCurrentLine);
+  error.line_number_ = line_number;
+  return error;
+}
+
 std::u16string CannotOpenMessage(std::u16string_view path) {
   return u"ファイルを開けません: " + std::u16string(path);
 }
@@ -19,5 +25,7 @@ std::u16string CannotWriteMessage(std::u16string_view path) {
 std::u16string NumberOutOfRangeMessage() {
   return u"数値が扱える範囲（-32768～32767）を超えています。";
 }
+
+std::u16string TooManyFieldsMessage() { return u"1 行のフィールドが 100 を超えています。"; }
 
 }  // namespace bc

@@ -17,18 +17,24 @@ class RunError : public std::runtime_error {
   // working on when the error reached it.
   explicit RunError(std::u16string message, Where where = Where::kAnywhere);
 
+  // An error of a given source line, for readers that know it.
+  static RunError AtLine(std::u16string message, long line_number);
+
   const std::u16string& message() const { return message_; }
   bool at_current_line() const { return where_ == Where::kCurrentLine; }
+  long line_number() const { return line_number_; }  // 0 when not known here
 
  private:
   std::u16string message_;
   Where where_;
+  long line_number_ = 0;
 };
 
 // Messages of the run's own failures, shared by every writer.
 std::u16string CannotOpenMessage(std::u16string_view path);
 std::u16string CannotWriteMessage(std::u16string_view path);
 std::u16string NumberOutOfRangeMessage();
+std::u16string TooManyFieldsMessage();
 
 }  // namespace bc
 

@@ -40,7 +40,7 @@ void ReadRecord(SourceReader& source, Record& record) {
   std::u16string line = source.ReadLine();
   record.line_number = source.line_number();
   if (!SplitRecord(line, record)) {
-    throw RunError(u"1 行のフィールドが 100 を超えています。", RunError::Where::kCurrentLine);
+    throw RunError::AtLine(TooManyFieldsMessage(), record.line_number);
   }
 }
 

@@ -101,21 +101,41 @@ void ApplyHeaderRecord(const Record& r, TitleBlocks& t, const L1Loader& load_l1)
   if (code != static_cast<int>(code)) return;  // codes compare as numbers: 1000.5 is none
   switch (static_cast<int>(code)) {
     case 1000:
-    case 1001: b1[1] += r.Field(2); break;
-    case 1002: b1[3] = FitToWidth(u" ", 20); break;
-    case 1003: b1[2] = r.Field(2); break;
-    case 1004: b2[1] = r.Field(2); break;
-    case 1005: b1[10] = r.Field(2); break;
+    case 1001:
+      b1[1] += r.Field(2);
+      break;
+    case 1002:
+      b1[3] = FitToWidth(u" ", 20);
+      break;
+    case 1003:
+      b1[2] = r.Field(2);
+      break;
+    case 1004:
+      b2[1] = r.Field(2);
+      break;
+    case 1005:
+      b1[10] = r.Field(2);
+      break;
     case 1006:
-      for (int i = 1; i <= 3; ++i) b1[static_cast<std::size_t>(10 + i)] = BlankIfUnset(r.Field(i + 1));
+      for (int i = 1; i <= 3; ++i)
+        b1[static_cast<std::size_t>(10 + i)] = BlankIfUnset(r.Field(i + 1));
       break;
     case 1007:
-      for (int i = 1; i <= 3; ++i) b1[static_cast<std::size_t>(13 + i)] = BlankIfUnset(r.Field(i + 1));
+      for (int i = 1; i <= 3; ++i)
+        b1[static_cast<std::size_t>(13 + i)] = BlankIfUnset(r.Field(i + 1));
       break;
-    case 1008: b1[17] = r.Field(2); break;
-    case 1009: ApplyDates(r, t); break;
-    case 1010: b1[18] = r.Field(2); break;
-    case 1011: b1[19] = r.Field(2); break;
+    case 1008:
+      b1[17] = r.Field(2);
+      break;
+    case 1009:
+      ApplyDates(r, t);
+      break;
+    case 1010:
+      b1[18] = r.Field(2);
+      break;
+    case 1011:
+      b1[19] = r.Field(2);
+      break;
     case 1012:
       b1[21] = r.Field(2);
       b1[22] = r.Field(3);
@@ -125,13 +145,21 @@ void ApplyHeaderRecord(const Record& r, TitleBlocks& t, const L1Loader& load_l1)
     case 1013:
       ApplyPrefixedNumber(r, t, load_l1);
       for (int i = 2; i <= 4; ++i) {
-        b2[static_cast<std::size_t>(23 + i)] = NumericValue(r.Field(i + 1)) == -1 ? u"0" : r.Field(i + 1);
+        b2[static_cast<std::size_t>(23 + i)] =
+            NumericValue(r.Field(i + 1)) == -1 ? u"0" : r.Field(i + 1);
       }
       break;
-    case 1014: b2[28] = r.Field(2); break;
-    case 1015: b2[29] = r.Field(2); break;
-    case 1016: b2[30] = r.Field(2); break;
-    default: break;  // other header codes carry nothing
+    case 1014:
+      b2[28] = r.Field(2);
+      break;
+    case 1015:
+      b2[29] = r.Field(2);
+      break;
+    case 1016:
+      b2[30] = r.Field(2);
+      break;
+    default:
+      break;  // other header codes carry nothing
   }
 }
 

@@ -19,8 +19,8 @@ bool IsTrailByte(unsigned b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
 bool IsNecSelectedIbm(unsigned code) { return code >= 0xED40 && code <= 0xEEFC; }
 
 struct Tables {
-  std::array<char16_t, 256> single{};    // kReplacementChar for lead and unused bytes
-  std::array<char16_t, 65536> pair{};    // indexed by lead << 8 | trail; 0 when unmapped
+  std::array<char16_t, 256> single{};  // kReplacementChar for lead and unused bytes
+  std::array<char16_t, 65536> pair{};  // indexed by lead << 8 | trail; 0 when unmapped
   std::array<std::uint16_t, 65536> encode{};
 
   Tables() {
@@ -45,12 +45,18 @@ struct Tables {
     if (b < 0x80) return static_cast<char16_t>(b);
     if (b >= 0xA1 && b <= 0xDF) return static_cast<char16_t>(0xFF61 + (b - 0xA1));
     switch (b) {  // Windows keeps these single bytes as private or control characters
-      case 0x80: return u'\u0080';
-      case 0xA0: return u'\uF8F0';
-      case 0xFD: return u'\uF8F1';
-      case 0xFE: return u'\uF8F2';
-      case 0xFF: return u'\uF8F3';
-      default: return kReplacementChar;
+      case 0x80:
+        return u'\u0080';
+      case 0xA0:
+        return u'\uF8F0';
+      case 0xFD:
+        return u'\uF8F1';
+      case 0xFE:
+        return u'\uF8F2';
+      case 0xFF:
+        return u'\uF8F3';
+      default:
+        return kReplacementChar;
     }
   }
 

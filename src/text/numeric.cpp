@@ -32,9 +32,11 @@ double ReadRadix(std::u16string_view text, std::size_t i, int radix) {
     value = value * static_cast<unsigned>(radix) + static_cast<unsigned>(DigitValue(c));
     ++digits;
   }
-  if (value <= 0xFFFF) return value > 0x7FFF ? static_cast<double>(value) - 65536.0 : static_cast<double>(value);
+  if (value <= 0xFFFF)
+    return value > 0x7FFF ? static_cast<double>(value) - 65536.0 : static_cast<double>(value);
   value &= 0xFFFFFFFFull;
-  return value > 0x7FFFFFFF ? static_cast<double>(value) - 4294967296.0 : static_cast<double>(value);
+  return value > 0x7FFFFFFF ? static_cast<double>(value) - 4294967296.0
+                            : static_cast<double>(value);
 }
 
 }  // namespace

@@ -8,7 +8,9 @@
 namespace bc {
 namespace {
 
-std::u16string Widen(const std::string& ascii) { return std::u16string(ascii.begin(), ascii.end()); }
+std::u16string Widen(const std::string& ascii) {
+  return std::u16string(ascii.begin(), ascii.end());
+}
 
 // Shortest text of value with at most `digits` significant digits.
 std::u16string Format(double value, int digits) {

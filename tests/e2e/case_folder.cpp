@@ -52,8 +52,9 @@ CaseRun RunCase(const std::filesystem::path& program, const std::filesystem::pat
   std::filesystem::path patdat = scratch / "patdat";
   std::filesystem::create_directories(patdat);
   if (std::filesystem::exists(samples_patdat)) {
-    std::filesystem::copy(samples_patdat, patdat, std::filesystem::copy_options::recursive |
-                                                      std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy(samples_patdat, patdat,
+                          std::filesystem::copy_options::recursive |
+                              std::filesystem::copy_options::overwrite_existing);
   }
   if (std::filesystem::exists(case_folder / "patdat")) {
     for (const auto& entry : std::filesystem::directory_iterator(case_folder / "patdat")) {
@@ -61,7 +62,8 @@ CaseRun RunCase(const std::filesystem::path& program, const std::filesystem::pat
       for (const auto& old : std::filesystem::directory_iterator(patdat)) {
         std::string a = old.path().filename().string(), b = entry.path().filename().string();
         bool same = a.size() == b.size();
-        for (std::size_t i = 0; same && i < a.size(); ++i) same = std::toupper(a[i]) == std::toupper(b[i]);
+        for (std::size_t i = 0; same && i < a.size(); ++i)
+          same = std::toupper(a[i]) == std::toupper(b[i]);
         if (same) std::filesystem::remove(old.path());
       }
       WriteFile(patdat / entry.path().filename(), ToAnsiCrLf(ReadBytes(entry.path())));
@@ -72,9 +74,9 @@ CaseRun RunCase(const std::filesystem::path& program, const std::filesystem::pat
 
   std::vector<std::string> args = ReadTextLines(case_folder / "args");
   if (args.empty()) args.push_back("--yes");
-  std::string command = "cd " + Quote(scratch.string()) + " && XDG_CONFIG_HOME=" +
-                        Quote((scratch / "config").string()) + " " + Quote(program.string()) +
-                        " --patdat patdat";
+  std::string command = "cd " + Quote(scratch.string()) +
+                        " && XDG_CONFIG_HOME=" + Quote((scratch / "config").string()) + " " +
+                        Quote(program.string()) + " --patdat patdat";
   for (const std::string& arg : args) command += " " + Quote(arg);
   command += " source.txt out > run.log 2>&1";
 

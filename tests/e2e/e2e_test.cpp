@@ -19,19 +19,21 @@ std::string FirstDifference(const std::string& expected, const std::string& actu
   for (std::size_t i = 0; i < std::min(e.size(), a.size()); ++i) {
     if (e[i] != a[i]) {
       std::size_t ee = e.find(u'\r', start), ae = a.find(u'\r', start);
-      return "line " + std::to_string(line) + "\n  expected: [" + ToUtf8(e.substr(start, ee - start)) +
-             "]\n  actual:   [" + ToUtf8(a.substr(start, ae - start)) + "]";
+      return "line " + std::to_string(line) + "\n  expected: [" +
+             ToUtf8(e.substr(start, ee - start)) + "]\n  actual:   [" +
+             ToUtf8(a.substr(start, ae - start)) + "]";
     }
     if (e[i] == u'\n') {
       ++line;
       start = i + 1;
     }
   }
-  return "the files differ in length (expected " + std::to_string(expected.size()) + " bytes, got " +
-         std::to_string(actual.size()) + ")";
+  return "the files differ in length (expected " + std::to_string(expected.size()) +
+         " bytes, got " + std::to_string(actual.size()) + ")";
 }
 
-void ExpectFolder(const std::filesystem::path& expected_folder, const std::filesystem::path& actual_folder) {
+void ExpectFolder(const std::filesystem::path& expected_folder,
+                  const std::filesystem::path& actual_folder) {
   if (!std::filesystem::exists(expected_folder)) return;
   for (const auto& entry : std::filesystem::directory_iterator(expected_folder)) {
     std::filesystem::path actual = actual_folder / entry.path().filename();
@@ -49,15 +51,16 @@ class CaseTest : public ::testing::Test {
 
   void TestBody() override {
     ScratchFolder scratch;
-    CaseRun run = RunCase(BORINGCONV_CLI, folder_, std::filesystem::path(BORINGCONV_SAMPLES) / "patdat",
-                          scratch.path());
+    CaseRun run = RunCase(BORINGCONV_CLI, folder_,
+                          std::filesystem::path(BORINGCONV_SAMPLES) / "patdat", scratch.path());
     std::vector<std::string> code = ReadTextLines(folder_ / "exit-code");
     int expected_exit = code.empty() ? 0 : std::stoi(code.front());
     ASSERT_EQ(run.exit_code, expected_exit) << run.output;
     ExpectFolder(folder_ / "expected", scratch.path() / "out");
     ExpectFolder(folder_ / "expected-patdat", scratch.path() / "patdat");
     for (const std::string& name : ReadTextLines(folder_ / "absent")) {
-      EXPECT_FALSE(std::filesystem::exists(scratch.path() / "out" / name)) << name << " was written";
+      EXPECT_FALSE(std::filesystem::exists(scratch.path() / "out" / name))
+          << name << " was written";
     }
   }
 
@@ -73,7 +76,8 @@ void RegisterCases() {
   std::sort(folders.begin(), folders.end());
   for (const std::filesystem::path& folder : folders) {
     std::string name = folder.filename().string();
-    for (char& c : name) if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+    for (char& c : name)
+      if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
     ::testing::RegisterTest("Case", name.c_str(), nullptr, nullptr, __FILE__, __LINE__,
                             [folder]() -> ::testing::Test* { return new CaseTest(folder); });
   }

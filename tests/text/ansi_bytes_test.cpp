@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace bc {
 namespace {
 
@@ -24,7 +23,7 @@ TEST(AnsiBytesTest, TakesWholeCharacters) {
 TEST(AnsiBytesTest, DropsTheLoneByteOfACutCharacter) {
   EXPECT_EQ(AnsiLeftBytes(u"a砂b", 2), u"a");
   EXPECT_EQ(AnsiRightBytes(u"a砂b", 2), u"b");
-  EXPECT_EQ(AnsiMidBytes(u"a砂礫b", 3, 2), u"");   // bytes 3 and 4 are halves of two kanji
+  EXPECT_EQ(AnsiMidBytes(u"a砂礫b", 3, 2), u"");  // bytes 3 and 4 are halves of two kanji
   EXPECT_EQ(AnsiMidBytes(u"a砂礫b", 2, 4), u"砂礫");
   EXPECT_EQ(AnsiMidBytes(u"abc", 5, 2), u"");
 }

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-
 namespace bc {
 namespace {
 
@@ -45,8 +44,10 @@ TEST(CodePageTest, MissingCharactersEncodeAsQuestionMark) {
 }
 
 TEST(CodePageTest, InvalidAndTruncatedBytesNeverCrash) {
-  EXPECT_EQ(DecodeAnsi("A\x82"), u"A\uFFFD");       // lead byte at the end
-  EXPECT_EQ(DecodeAnsi("\x82\x20" "B"), u"\uFFFD B");  // lead byte before a space
+  EXPECT_EQ(DecodeAnsi("A\x82"), u"A\uFFFD");  // lead byte at the end
+  EXPECT_EQ(DecodeAnsi("\x82\x20"
+                       "B"),
+            u"\uFFFD B");  // lead byte before a space
   EXPECT_EQ(DecodeAnsi(std::string("\0", 1)), std::u16string(1, u'\0'));
   for (int b = 0; b < 256; ++b) {
     std::string bytes(1, static_cast<char>(b));

@@ -1,0 +1,64 @@
+#include "environment/destination_path.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recording_ui.h"
+#include "support/section_fixture.h"
+
+namespace bc {
+namespace {
+
+class DestinationPathTest : public ::testing::Test {
+ protected:
+  DestinationPathTest() : env_(DriveMap(), scratch_.path()) {
+    env_.drives().Map(u'C', scratch_.path());
+    env_.drives().Map(u'D', scratch_.path());
+    env_.drives().Map(u'E', scratch_.path() / "missing");  // mapped, not ready
+  }
+
+  bool Validate(std::u16string& path) { return ValidateDestinationPath(path, env_, ui_); }
+
+  testing::ScratchFolder scratch_;
+  Environment env_;
+  testing::RecordingUi ui_;
+};
+
+TEST_F(DestinationPathTest, NormalisesGoodPaths) {
+  std::u16string path = u"  c:\\data  ";
+  EXPECT_TRUE(Validate(path));
+  EXPECT_EQ(path, u"c:\\data\\");
+  EXPECT_EQ(env_.current_drive(), u'C');
+
+  path = u"D:";
+  EXPECT_TRUE(Validate(path));
+  EXPECT_EQ(path, u"D:\\");
+  EXPECT_EQ(env_.current_drive(), u'D');
+
+  path = u"C:data";
+  EXPECT_TRUE(Validate(path));
+  EXPECT_EQ(path, u"C:\\data\\");
+  EXPECT_TRUE(ui_.messages.empty());
+}
+
+TEST_F(DestinationPathTest, WrongDriveLetterIsTheOnlyMessage) {
+  for (std::u16string path : {u"data", u"\\\\server\\share", u"Ｃ:\\data"}) {
+    ui_.messages.clear();
+    EXPECT_FALSE(Validate(path));
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].style, kStyleInformation);
+    EXPECT_EQ(ui_.messages[0].text.find(u"規定値のドライブ名が正しくありません。"), 0u);
+  }
+}
+
+TEST_F(DestinationPathTest, SilentRejections) {
+  for (std::u16string path : {u"Q:\\data", u"E:\\x", u"C:\\a*", u"C:\\a?b"}) {
+    EXPECT_FALSE(Validate(path));
+  }
+  EXPECT_EQ(env_.current_drive(), 0);  // a drive that is not there leaves the current one
+  std::u16string doubled = u"C:\\a\\\\b";
+  EXPECT_FALSE(Validate(doubled));
+  EXPECT_TRUE(ui_.messages.empty());
+}
+
+}  // namespace
+}  // namespace bc

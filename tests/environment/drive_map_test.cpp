@@ -1,0 +1,58 @@
+#include "environment/drive_map.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "environment/environment.h"
+#include "support/section_fixture.h"
+
+namespace bc {
+namespace {
+
+TEST(DriveMapTest, HostPathsBecomeDrivePathsOfTheLongestRoot) {
+  DriveMap map;
+  map.Map(u'Z', "/");
+  map.Map(u'C', "/srv/c");
+  EXPECT_EQ(map.ToDrivePath("/srv/c/Q/ABCDEF/G"),
+            std::optional<std::u16string>(u"C:\\Q\\ABCDEF\\G"));
+  EXPECT_EQ(map.ToDrivePath("/srv/c"), std::optional<std::u16string>(u"C:\\"));
+  EXPECT_EQ(map.ToDrivePath("/srv/cc/x"), std::optional<std::u16string>(u"Z:\\srv\\cc\\x"));
+  DriveMap none;
+  EXPECT_EQ(none.ToDrivePath("/tmp"), std::nullopt);
+}
+
+TEST(DriveMapTest, SpecsAndTableFiles) {
+  testing::ScratchFolder scratch;
+  DriveMap map;
+  EXPECT_TRUE(map.MapSpec(u"d=" + FromHostPath(scratch.path())));
+  EXPECT_EQ(map.DriveReady(u'D'), -1);
+  EXPECT_EQ(map.DriveReady(u'Q'), 0);
+  EXPECT_FALSE(map.MapSpec(u"1=/tmp"));
+  EXPECT_FALSE(map.MapSpec(u"D"));
+
+  std::ofstream(scratch.path() / "drives.ini")
+      << "# drives\nE=" << scratch.path().string() << "\n\n";
+  std::u16string error;
+  EXPECT_TRUE(map.LoadFile(scratch.path() / "drives.ini", &error));
+  EXPECT_EQ(map.Letters(), u"DE");
+  std::ofstream(scratch.path() / "bad.ini") << "E:/x\n";
+  EXPECT_FALSE(map.LoadFile(scratch.path() / "bad.ini", &error));
+  EXPECT_NE(error.find(u"1 行目"), std::u16string::npos);
+}
+
+TEST(EnvironmentTest, HostPathIgnoresLetterCase) {
+  testing::ScratchFolder scratch;
+  std::filesystem::create_directories(scratch.path() / "PatDat");
+  std::ofstream(scratch.path() / "PatDat" / "KISHITU.TXT") << "x";
+  Environment env(DriveMap(), scratch.path());
+  env.drives().Map(u'P', scratch.path());
+  EXPECT_EQ(env.HostPath(u"P:\\patdat\\kishitu.txt"), scratch.path() / "PatDat" / "KISHITU.TXT");
+  EXPECT_EQ(env.HostPath(u"P:\\patdat\\new.txt"), scratch.path() / "PatDat" / "new.txt");
+  EXPECT_EQ(env.HostPath(u"P:"), scratch.path());
+  EXPECT_TRUE(env.HostPath(u"Q:\\x").empty());
+  EXPECT_EQ(env.HostPath(u"rel\\file.txt"), std::filesystem::path("rel/file.txt"));
+}
+
+}  // namespace
+}  // namespace bc

@@ -1,0 +1,114 @@
+#include "environment/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "environment/help_file.h"
+#include "environment/patdat_search.h"
+#include "support/section_fixture.h"
+
+namespace bc {
+namespace {
+
+using testing::ScratchFolder;
+
+void Write(const std::filesystem::path& file, const std::string& bytes) {
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+TEST(LoadPatdatSettingTest, OnlyTheFirstItemOfLineTwoCounts) {
+  ScratchFolder dir;
+  Write(dir.path() / "PatdatV5.ini", "C:\\IGNORED\\\r\n  D:\\PATDAT\\ , other\r\n");
+  EXPECT_EQ(LoadPatdatSetting(dir.path()), u"D:\\PATDAT\\");
+  Write(dir.path() / "PatdatV5.ini", "[x]\r\n\"E:\\a,b\"\r\n");
+  EXPECT_EQ(LoadPatdatSetting(dir.path()), u"E:\\a,b");
+}
+
+TEST(LoadPatdatSettingTest, MissingShortAndEmptyFilesGiveNothing) {
+  ScratchFolder dir;
+  EXPECT_EQ(LoadPatdatSetting(dir.path()), u"");
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "PatdatV5.ini"));
+  Write(dir.path() / "PatdatV5.ini", "only one line\r\n");
+  EXPECT_EQ(LoadPatdatSetting(dir.path()), u"");
+  Write(dir.path() / "PatdatV5.ini", "");
+  EXPECT_EQ(LoadPatdatSetting(dir.path()), u"");
+  EXPECT_FALSE(std::filesystem::exists(dir.path() / "PatdatV5.ini"));  // deleted
+}
+
+class PatdatSearchTest : public ::testing::Test {
+ protected:
+  PatdatSearchTest() : env_(DriveMap(), scratch_.path() / "prog") {
+    std::filesystem::create_directories(scratch_.path() / "prog");
+    for (const char* drive : {"c", "d"})
+      std::filesystem::create_directories(scratch_.path() / drive);
+    env_.drives().Map(u'C', scratch_.path() / "c");
+    env_.drives().Map(u'D', scratch_.path() / "d");
+  }
+
+  std::u16string Find() {
+    return FindPatdatFolder(env_, [this] { ++yields_; });
+  }
+
+  ScratchFolder scratch_;
+  Environment env_;
+  int yields_ = 0;  // the walk lets the window run on every folder
+};
+
+TEST_F(PatdatSearchTest, FindsTheFirstFolderInWalkOrder) {
+  EXPECT_EQ(Find(), u"");
+  Write(scratch_.path() / "d" / "b" / "PATDAT" / "kishitu.txt", "x");
+  Write(scratch_.path() / "d" / "a" / "x" / "PATDAT" / "kishitu.txt", "x");
+  EXPECT_EQ(Find(), u"D:\\a\\x\\PATDAT\\");
+  EXPECT_GT(yields_, 3);
+  Write(scratch_.path() / "c" / "z" / "PATDAT" / "KISHITU.TXT", "x");
+  EXPECT_EQ(Find(), u"C:\\z\\PATDAT\\");  // the letter nearest A wins
+}
+
+TEST_F(PatdatSearchTest, EmptyMarkersAndEmptyFirstFilesAreNoHits) {
+  Write(scratch_.path() / "c" / "PATDAT" / "kishitu.txt", "");
+  Write(scratch_.path() / "d" / "PATDAT" / "a.txt", "");
+  Write(scratch_.path() / "d" / "PATDAT" / "kishitu.txt", "x");
+  EXPECT_EQ(Find(), u"");
+}
+
+TEST_F(PatdatSearchTest, TheProgramsFolderComesFirst) {
+  Write(scratch_.path() / "c" / "PATDAT" / "kishitu.txt", "x");
+  Write(scratch_.path() / "prog" / "PATDAT" / "kishitu.txt", "x");
+  std::u16string found = Find();
+  EXPECT_EQ(found.substr(found.size() - 7), u"PATDAT\\");
+  EXPECT_NE(found, u"C:\\PATDAT\\");
+}
+
+TEST(PathHeadTest, UpToTheLastColonOrBackslash) {
+  EXPECT_EQ(PathHead(u"D:\\PATDAT"), u"D:\\");
+  EXPECT_EQ(PathHead(u"D:\\x\\PATDAT"), u"D:\\x\\");
+  EXPECT_EQ(PathHead(u"D:PATDAT"), u"D:");
+  EXPECT_EQ(PathHead(u"PATDAT"), u"");
+}
+
+TEST(LocateHelpFileTest, ProgramFolderThenPath) {
+  ScratchFolder dir;
+  Environment env(DriveMap(), dir.path() / "prog");
+  std::filesystem::create_directories(dir.path() / "prog");
+  std::u16string help;
+  std::u16string path =
+      FromHostPath(dir.path() / "one") + u";" + FromHostPath(dir.path() / "two") + u"\\";
+  EXPECT_FALSE(LocateHelpFile(env, path, help));
+  EXPECT_EQ(help, u"");
+  Write(dir.path() / "two" / "Lithomar.HLP", "x");
+  EXPECT_TRUE(LocateHelpFile(env, path, help));
+  EXPECT_EQ(help, FromHostPath(dir.path() / "two") + u"\\Lithomar.HLP");
+  Write(dir.path() / "prog" / "Lithomar.HLP", "x");
+  EXPECT_TRUE(LocateHelpFile(env, path, help));
+  EXPECT_EQ(help, FromHostPath(dir.path() / "prog") + u"\\Lithomar.HLP");
+}
+
+TEST(LocateHelpFileTest, PathElementsGetABackslash) {
+  EXPECT_EQ(PathFolders(u"a;b\\;;c"), (std::vector<std::u16string>{u"a\\", u"b\\", u"\\", u"c\\"}));
+  EXPECT_TRUE(PathFolders(u"").empty());
+}
+
+}  // namespace
+}  // namespace bc

@@ -1,0 +1,141 @@
+#include "run/conversion.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recording_ui.h"
+#include "support/section_fixture.h"
+
+namespace bc {
+namespace {
+
+using testing::ReadAnsiLines;
+using testing::RecordingUi;
+using testing::ScratchFolder;
+using testing::WriteAnsiLines;
+
+constexpr char16_t kSuccess[] = u"変換が正常に終了しました。";
+
+// Drive C: and a pattern-data folder P: with empty code tables.
+class ConversionTest : public ::testing::Test {
+ protected:
+  ConversionTest() : env_(DriveMap(), scratch_.path()) {
+    std::filesystem::create_directories(scratch_.path() / "c");
+    std::filesystem::create_directories(scratch_.path() / "p");
+    env_.drives().Map(u'C', scratch_.path() / "c");
+    env_.drives().Map(u'P', scratch_.path() / "p");
+    for (const char* table :
+         {"L1.TXT", "L4.TXT", "L8.TXT", "L10.TXT", "L100.TXT", "KISHITU.TXT", "XKISHITU.TXT",
+          "L13.TXT", "L14.TXT", "L15.TXT", "L16.TXT", "L17.TXT"}) {
+      WriteAnsiLines(scratch_.path() / "p" / table, {});
+    }
+  }
+
+  bool Run(const std::vector<std::u16string>& source, std::u16string destination = u"C:\\out") {
+    WriteAnsiLines(scratch_.path() / "c" / "b.txt", source);
+    return RunConversion({u"C:\\b.txt", destination, u"P:\\"}, env_, ui_);
+  }
+
+  std::filesystem::path Out(const char* name) const { return scratch_.path() / "c" / "out" / name; }
+
+  ScratchFolder scratch_;
+  Environment env_;
+  RecordingUi ui_;
+};
+
+TEST_F(ConversionTest, WrongTagStopsBeforeAnyOutput) {
+  EXPECT_FALSE(Run({u"XQVN", u"2000 1 a"}));
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].text, u"選択された変換元ファイルは違います。");
+  EXPECT_EQ(ui_.messages[0].title, u"C:\\b.txt");
+  EXPECT_EQ(ui_.status(), u"");
+  EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "c" / "out"));
+  EXPECT_TRUE(ui_.busy.empty());
+}
+
+TEST_F(ConversionTest, MissingSourceIsAWrongTag) {
+  EXPECT_FALSE(RunConversion({u"C:\\none.txt", u"C:\\out", u"P:\\"}, env_, ui_));
+  ASSERT_EQ(ui_.messages.size(), 1u);  // the tag is checked before the folders
+  EXPECT_EQ(ui_.messages[0].text, u"選択された変換元ファイルは違います。");
+}
+
+TEST_F(ConversionTest, EmptySourceBoxIsReported) {
+  EXPECT_FALSE(RunConversion({u"  ", u"C:\\out", u"P:\\"}, env_, ui_));
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].text, u"変換元ファイルが選択されていません。");
+  EXPECT_EQ(ui_.messages[0].style, kStyleOk);
+}
+
+TEST_F(ConversionTest, RejectedDestinationNamesTheTypedText) {
+  EXPECT_FALSE(Run({u"QVN"}, u"out\\x"));
+  ASSERT_EQ(ui_.messages.size(), 2u);
+  EXPECT_EQ(ui_.messages[0].style, kStyleInformation);  // the drive-letter message
+  EXPECT_EQ(ui_.messages[1].text, u"指定されたパスは正しくありません。");
+  EXPECT_EQ(ui_.messages[1].style, kStyleExclamation);
+  EXPECT_EQ(ui_.messages[1].title, u"out\\x");
+  EXPECT_EQ(ui_.focus_requests, 1);
+}
+
+TEST_F(ConversionTest, AsksOnceAndCreatesTheMissingFolders) {
+  std::filesystem::create_directories(scratch_.path() / "c" / "A");
+  EXPECT_TRUE(Run({u"QVN"}, u"C:\\A\\B\\C"));
+  ASSERT_EQ(ui_.messages.size(), 1u);
+  EXPECT_EQ(ui_.messages[0].text, u"ﾌｫﾙﾀﾞがありません。新規作成しますか？");
+  EXPECT_EQ(ui_.messages[0].style, kStyleYesNoQuestion);
+  EXPECT_TRUE(std::filesystem::is_directory(scratch_.path() / "c" / "A" / "B" / "C"));
+  EXPECT_EQ(ui_.status(), kSuccess);
+}
+
+TEST_F(ConversionTest, NoToTheFolderQuestionStops) {
+  ui_.answer = kAnswerNo;
+  EXPECT_FALSE(Run({u"QVN"}, u"C:\\A"));
+  EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "c" / "A"));
+  EXPECT_EQ(ui_.status(), u"");
+}
+
+TEST_F(ConversionTest, SourceEndingInTheHeaderStillWritesTheTitles) {
+  EXPECT_TRUE(Run({u"QVN", u"1000 東京都", u"1001 _港区"}));
+  EXPECT_EQ(ReadAnsiLines(Out("TITL01.TXT"))[0], u"東京都 港区");
+  EXPECT_EQ(ReadAnsiLines(Out("TITL02.TXT"))[19], u"-999.00");
+  EXPECT_TRUE(std::filesystem::exists(Out("CNT.TXT")));
+  EXPECT_FALSE(std::filesystem::exists(Out("X1.TXT")));
+  EXPECT_EQ(ui_.status(), kSuccess);
+  EXPECT_EQ(ui_.busy, (std::vector<bool>{true, false}));
+}
+
+TEST_F(ConversionTest, DeepestLayerGoesToTheSecondTitle) {
+  EXPECT_TRUE(Run({u"QVN", u"1003 x", u"2000 1.5 a", u"2000 12.25 b", u"2000 3 c", u"2001 1"}));
+  EXPECT_EQ(ReadAnsiLines(Out("TITL02.TXT"))[19], u"  12.25");
+  EXPECT_EQ(ReadAnsiLines(Out("TITL01.TXT"))[1], u"x");
+}
+
+TEST_F(ConversionTest, SourceWithoutLaterRecordsConvertsNormally) {
+  EXPECT_TRUE(Run({u"QVN", u"1003 x", u"2000 1.5 a"}));
+  EXPECT_EQ(ReadAnsiLines(Out("TITL02.TXT"))[19], u"   1.50");
+  EXPECT_EQ(ui_.status(), kSuccess);
+}
+
+TEST_F(ConversionTest, MissingTableStopsWithItsName) {
+  std::filesystem::remove(scratch_.path() / "p" / "L8.TXT");
+  EXPECT_FALSE(Run({u"QVN", u"1003 x"}));
+  ASSERT_FALSE(ui_.messages.empty());
+  EXPECT_NE(ui_.messages.back().text.find(u"P:\\L8.TXT"), std::u16string::npos);
+  EXPECT_EQ(ui_.status(), u"");
+  EXPECT_FALSE(std::filesystem::exists(Out("CNT.TXT")));
+}
+
+TEST_F(ConversionTest, OverlongLineStopsWithItsNumber) {
+  std::u16string line = u"1003";
+  for (int i = 0; i < 100; ++i) line += u" x";
+  EXPECT_FALSE(Run({u"QVN", u"1000 a", line}));
+  ASSERT_FALSE(ui_.messages.empty());
+  EXPECT_EQ(ui_.messages.back().text.find(u"変換元ファイルの 3 行目"), 0u);
+  EXPECT_NE(ui_.status(), kSuccess);
+}
+
+TEST_F(ConversionTest, OutputGoesToTheValidatedFolder) {
+  EXPECT_TRUE(Run({u"QVN", u"1003 x"}, u"  C:out  "));
+  EXPECT_TRUE(std::filesystem::exists(Out("TITL01.TXT")));
+}
+
+}  // namespace
+}  // namespace bc

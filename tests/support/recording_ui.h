@@ -1,0 +1,45 @@
+// A run user interface that records what the run showed and answers the
+// folder question from a script.
+#ifndef BORINGCONV_TESTS_SUPPORT_RECORDING_UI_H_
+#define BORINGCONV_TESTS_SUPPORT_RECORDING_UI_H_
+
+#include <string>
+#include <vector>
+
+#include "run/run_ui.h"
+
+namespace bc::testing {
+
+class RecordingUi : public RunUi {
+ public:
+  struct Message {
+    std::u16string text;
+    int style;
+    std::u16string title;
+  };
+
+  void SetStatus(std::u16string_view text) override { statuses.emplace_back(text); }
+  int ShowMessage(std::u16string_view text, int style, std::u16string_view title) override {
+    messages.push_back({std::u16string(text), style, std::u16string(title)});
+    return style == kStyleYesNoQuestion ? answer : kAnswerOk;
+  }
+  void SetBusy(bool is_busy) override { busy.push_back(is_busy); }
+  void Repaint() override { ++repaints; }
+  void FocusDestination() override { ++focus_requests; }
+
+  const std::u16string& status() const {
+    static const std::u16string kNone;
+    return statuses.empty() ? kNone : statuses.back();
+  }
+
+  int answer = kAnswerYes;
+  std::vector<std::u16string> statuses;
+  std::vector<Message> messages;
+  std::vector<bool> busy;
+  int repaints = 0;
+  int focus_requests = 0;
+};
+
+}  // namespace bc::testing
+
+#endif  // BORINGCONV_TESTS_SUPPORT_RECORDING_UI_H_
