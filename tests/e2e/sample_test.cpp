@@ -1,0 +1,55 @@
+// The bundled sample converts in full, and grows its tables as described in
+// samples/README.md.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/section_fixture.h"
+#include "text/codepage.h"
+#include "text/utf8.h"
+
+namespace bc::testing {
+namespace {
+
+bool TableHasLine(const std::filesystem::path& file, const std::u16string& line) {
+  for (const std::u16string& l : ReadAnsiLines(file)) {
+    if (l == line) return true;
+  }
+  return false;
+}
+
+TEST(BundledSampleTest, ConvertsEverySectionAndGrowsTheTables) {
+  ScratchFolder scratch;
+  std::filesystem::path samples = BORINGCONV_SAMPLES;
+  std::filesystem::copy(samples / "patdat", scratch.path() / "patdat",
+                        std::filesystem::copy_options::recursive);
+  std::string command =
+      "XDG_CONFIG_HOME='" + (scratch.path() / "config").string() + "' '" +
+      std::string(BORINGCONV_CLI) + "' --yes --patdat '" + (scratch.path() / "patdat").string() +
+      "' '" + (samples / "boring.txt").string() + "' '" + (scratch.path() / "out").string() +
+      "' > '" + (scratch.path() / "log").string() + "' 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0) << ReadBytes(scratch.path() / "log");
+  EXPECT_EQ(FromUtf8(ReadBytes(scratch.path() / "log")), u"変換が正常に終了しました。\n");
+
+  for (const char* name :
+       {"CNT.TXT",     "TITL01.TXT",  "TITL02.TXT",  "X1.TXT",      "X3.TXT",  "R31.TXT",
+        "R32.TXT",     "R33.TXT",     "R34.TXT",     "R35.TXT",     "X12.TXT", "R41.TXT",
+        "N9.TXT",      "X7.TXT",      "X6.TXT",      "R30.TXT",     "X5.TXT",  "PCNT.TXT",
+        "LUGON_1.HED", "LUGON_1.TMP", "LUGON_1.GRA", "LUGON_2.GRA", "N8.TXT",  "G71.TXT",
+        "G73.TXT",     "G81.TXT",     "G82.TXT",     "R72.TXT"}) {
+    std::filesystem::path file = scratch.path() / "out" / name;
+    EXPECT_TRUE(std::filesystem::exists(file)) << name;
+    EXPECT_GT(std::filesystem::file_size(file), 0u) << name;
+  }
+  std::filesystem::path patdat = scratch.path() / "patdat";
+  EXPECT_TRUE(TableHasLine(patdat / "KISHITU.TXT", u"2001,有機質粘土,,,,0000"));  // promoted
+  EXPECT_TRUE(TableHasLine(patdat / "KISHITU.TXT", u"2009,貝殻混じり細砂,    ,    ,    ,0000"));
+  EXPECT_TRUE(TableHasLine(patdat / "XKISHITU.TXT", u"2009,貝殻混じり細砂,    ,    ,    ,0000"));
+  EXPECT_TRUE(TableHasLine(patdat / "L16.TXT", u"12,炭化物"));
+  EXPECT_TRUE(TableHasLine(patdat / "L19.TXT", u"11,古第三紀"));
+  EXPECT_TRUE(TableHasLine(patdat / "L18.TXT", u"11,やや硬"));
+}
+
+}  // namespace
+}  // namespace bc::testing
