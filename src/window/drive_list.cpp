@@ -1,0 +1,38 @@
+#include "window/drive_list.h"
+
+#include <QSignalBlocker>
+#include <QString>
+
+#include "environment/environment.h"
+
+namespace bc {
+
+DriveList::DriveList(const DriveMap& drives, QWidget* parent) : QComboBox(parent) {
+  for (char16_t letter : drives.Letters()) {
+    std::u16string text{static_cast<char16_t>(letter - u'A' + u'a'), u':'};
+#ifndef _WIN32
+    // On POSIX the letter alone says little; show the folder behind it.
+    text += u" [" + FromHostPath(*drives.Root(letter)) + u"]";
+#endif
+    addItem(QString::fromStdU16String(text), QVariant(static_cast<int>(letter)));
+  }
+  connect(this, &QComboBox::currentIndexChanged, this, &DriveList::OnIndexChanged);
+}
+
+char16_t DriveList::Drive() const {
+  return currentIndex() < 0 ? char16_t{0} : static_cast<char16_t>(currentData().toInt());
+}
+
+bool DriveList::SelectQuietly(char16_t letter) {
+  int index = findData(QVariant(static_cast<int>(letter)));
+  if (index < 0) return false;
+  QSignalBlocker blocker(this);
+  setCurrentIndex(index);
+  return true;
+}
+
+void DriveList::OnIndexChanged(int index) {
+  if (index >= 0) emit driveChanged(Drive());
+}
+
+}  // namespace bc

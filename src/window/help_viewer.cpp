@@ -1,0 +1,49 @@
+#include "window/help_viewer.h"
+
+#include <QDesktopServices>
+
+#include "environment/help_file.h"
+#include "run/run_ui.h"
+
+namespace bc {
+namespace {
+
+constexpr char16_t kHelpTitle[] = u"ヘルプ";
+
+constexpr char16_t kHelpOnHelp[] =
+    u"ヘルプの使い方\n\n"
+    u"F1 キーを押すと、ヘルプファイル「Lithomar.HLP」を、この種類のファイルに"
+    u"割り当てられたビューアで開きます。\n"
+    u"ヘルプファイルは、プログラムのフォルダを探し、なければ環境変数 PATH の"
+    u"フォルダを順に探します。";
+
+std::u16string MissingHelpMessage() {
+  return u"ヘルプファイル「" + std::u16string(kHelpFileName) +
+         u"」が見つかりません。\nプログラムのフォルダか、環境変数 PATH "
+         u"のフォルダに置いてください。";
+}
+
+}  // namespace
+
+HelpViewer::HelpViewer(const Environment& env, MessageBoxes& boxes)
+    : env_(env), boxes_(boxes), opener_(&QDesktopServices::openUrl) {}
+
+void HelpViewer::ShowHelp(QWidget* parent, std::int16_t context) {
+  if (context == 4) {
+    boxes_.Show(parent, kHelpOnHelp, kStyleInformation, kHelpTitle);
+    return;
+  }
+  if (help_file_path_.empty()) {
+    boxes_.Show(parent, MissingHelpMessage(), kStyleExclamation, kHelpTitle);
+    return;
+  }
+  // A viewer cannot jump to a context number; it opens the file at its start.
+  QUrl url =
+      QUrl::fromLocalFile(QString::fromStdU16String(FromHostPath(env_.HostPath(help_file_path_))));
+  if (!opener_(url)) {
+    boxes_.Show(parent, u"ヘルプファイル「" + help_file_path_ + u"」を開けませんでした。",
+                kStyleExclamation, kHelpTitle);
+  }
+}
+
+}  // namespace bc

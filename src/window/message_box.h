@@ -1,0 +1,45 @@
+// The window's message boxes: the icon and buttons of a message style, the
+// program's title when none is given, and answers that tests can script.
+#ifndef BORINGCONV_WINDOW_MESSAGE_BOX_H_
+#define BORINGCONV_WINDOW_MESSAGE_BOX_H_
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QWidget;
+
+namespace bc {
+
+// The title of a message box that has none of its own.
+inline constexpr char16_t kProgramTitle[] = u"boringconv";
+
+struct MessageRequest {
+  std::u16string text;
+  int style = 0;
+  std::u16string title;  // as shown: never empty
+};
+
+// Answers a message box instead of the user (tests).
+using AnswerProvider = std::function<int(const MessageRequest&)>;
+
+class MessageBoxes {
+ public:
+  // Shows a modal box, or asks the provider when one is set. Returns 1 for
+  // OK, 6 for Yes, 7 for No.
+  int Show(QWidget* parent, std::u16string_view text, int style, std::u16string_view title);
+
+  void SetAnswerProvider(AnswerProvider provider) { provider_ = std::move(provider); }
+
+  // Every box shown so far, oldest first.
+  const std::vector<MessageRequest>& shown() const { return shown_; }
+
+ private:
+  AnswerProvider provider_;
+  std::vector<MessageRequest> shown_;
+};
+
+}  // namespace bc
+
+#endif  // BORINGCONV_WINDOW_MESSAGE_BOX_H_

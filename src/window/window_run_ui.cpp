@@ -1,0 +1,48 @@
+#include "window/window_run_ui.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace bc {
+
+WindowRunUi::WindowRunUi(QWidget* form, QLabel* status, QLineEdit* destination, MessageBoxes& boxes)
+    : form_(form), status_(status), destination_(destination), boxes_(boxes) {}
+
+WindowRunUi::~WindowRunUi() { SetBusy(false); }
+
+void WindowRunUi::SetStatus(std::u16string_view text) {
+  status_->setText(QString::fromStdU16String(std::u16string(text)));
+}
+
+int WindowRunUi::ShowMessage(std::u16string_view text, int style, std::u16string_view title) {
+  // A question must not be answered with the hourglass still showing.
+  if (busy_) QApplication::restoreOverrideCursor();
+  int answer = boxes_.Show(form_, text, style, title);
+  if (busy_) QApplication::setOverrideCursor(Qt::WaitCursor);
+  return answer;
+}
+
+void WindowRunUi::SetBusy(bool busy) {
+  if (busy == busy_) return;
+  busy_ = busy;
+  if (busy) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void WindowRunUi::Repaint() {
+  status_->repaint();
+  // Paint events only: a click that arrived meanwhile must not start a
+  // second run inside this one.
+  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void WindowRunUi::FocusDestination() {
+  destination_->setFocus();
+  destination_->selectAll();
+}
+
+}  // namespace bc
