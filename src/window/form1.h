@@ -39,6 +39,7 @@ class Form1 : public QWidget {
   HelpViewer& help_viewer() { return help_; }
   Environment& env() { return env_; }
   std::int16_t status_shown() const { return status_shown_; }
+  const std::u16string& patdat_path() const { return patdat_path_; }
 
   // Hands a help number to ShowHelp. F1 asks for context 1.
   void HelpRequest(std::int16_t context);
