@@ -10,6 +10,7 @@ namespace bc::testing {
 WindowFixture::WindowFixture() : former_folder_(std::filesystem::current_path()) {
   std::filesystem::create_directories(Drive(u'C'));
   std::filesystem::create_directories(Drive(u'D'));
+  std::filesystem::create_directories(Root() / "program");
   std::filesystem::current_path(Drive(u'C'));
 }
 
