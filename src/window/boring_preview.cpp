@@ -77,18 +77,34 @@ void DrawSoilColumn(QPainter& p, const BoringProfile& profile, const DepthScale&
   }
 }
 
+// An N scale from 0 to at least 50, in steps whose labels fit the width.
+struct NScale {
+  int most;
+  int step;
+};
+
+NScale ScaleOfN(const BoringProfile& profile, int width) {
+  int largest = 50;
+  for (const BlowCount& blow : profile.blows) largest = std::max(largest, blow.n);
+  int labels = std::max(1, width / 34);
+  for (int step : {10, 25, 50, 100, 250, 500, 1000}) {
+    int most = (largest + step - 1) / step * step;
+    if (most / step <= labels) return {most, step};
+  }
+  return {(largest + 999) / 1000 * 1000, (largest + 999) / 1000 * 1000};
+}
+
 void DrawBlowCounts(QPainter& p, const BoringProfile& profile, const DepthScale& scale,
                     QRect chart) {
-  int most = 50;
-  for (const BlowCount& blow : profile.blows) most = std::max(most, (blow.n + 9) / 10 * 10);
+  NScale n_scale = ScaleOfN(profile, chart.width());
+  int most = n_scale.most;
   auto x = [&](int n) { return chart.left() + static_cast<double>(n) / most * chart.width(); };
-  p.setPen(QColor(80, 80, 80));
-  for (int n = 0; n <= most; n += most / 5) {
+  for (int n = 0; n <= most; n += n_scale.step) {
     int at = static_cast<int>(x(n));
     p.setPen(QColor(225, 225, 225));
     p.drawLine(at, scale.top, at, scale.top + scale.height);
     p.setPen(QColor(80, 80, 80));
-    p.drawText(QRect(at - 15, scale.top - 16, 30, 14), Qt::AlignCenter, QString::number(n));
+    p.drawText(QRect(at - 17, scale.top - 16, 34, 14), Qt::AlignCenter, QString::number(n));
   }
   std::vector<BlowCount> blows = profile.blows;
   std::stable_sort(blows.begin(), blows.end(),
@@ -139,7 +155,7 @@ void BoringPreview::paintEvent(QPaintEvent*) {
   depth = std::ceil(depth / TickStep(depth)) * TickStep(depth);
   DepthScale scale{depth, kTop, height() - kTop - kBottom};
   int inner = width() - kScaleWidth - 10;
-  QRect column(kScaleWidth, kTop, inner * 9 / 20, scale.height);
+  QRect column(kScaleWidth, kTop, inner * 2 / 5, scale.height);
   QRect chart(column.right() + 14, kTop, width() - column.right() - 26, scale.height);
 
   p.setPen(QColor(40, 40, 40));

@@ -52,7 +52,7 @@ Form1::Form1(Environment env, std::u16string patdat_path, std::u16string help_fi
   LayOut();
   Connect();
   OpenStartFolder();
-  resize(900, 640);
+  resize(960, 660);
   CentreOnScreen();
 }
 
@@ -119,8 +119,8 @@ void Form1::LayOut() {
   left->addLayout(bottom);
 
   auto* whole = new QHBoxLayout(this);
-  whole->addLayout(left, 3);
-  whole->addWidget(picture1_, 1);
+  whole->addLayout(left, 5);
+  whole->addWidget(picture1_, 3);
 }
 
 void Form1::Connect() {
