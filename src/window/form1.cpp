@@ -11,6 +11,7 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 #include <exception>
+#include <optional>
 #include <system_error>
 
 #include "run/conversion.h"
