@@ -48,7 +48,8 @@ std::vector<std::string> ReadTextLines(const std::filesystem::path& file) {
 }
 
 CaseRun RunCase(const std::filesystem::path& program, const std::filesystem::path& case_folder,
-                const std::filesystem::path& samples_patdat, const std::filesystem::path& scratch) {
+                const std::filesystem::path& samples_patdat, const std::filesystem::path& scratch,
+                const CaseLaunch& launch) {
   std::filesystem::path patdat = scratch / "patdat";
   std::filesystem::create_directories(patdat);
   if (std::filesystem::exists(samples_patdat)) {
@@ -74,11 +75,14 @@ CaseRun RunCase(const std::filesystem::path& program, const std::filesystem::pat
 
   std::vector<std::string> args = ReadTextLines(case_folder / "args");
   if (args.empty()) args.push_back("--yes");
-  std::string command = "cd " + Quote(scratch.string()) +
-                        " && XDG_CONFIG_HOME=" + Quote((scratch / "config").string()) + " " +
-                        Quote(program.string()) + " --patdat patdat";
+  std::string command = "cd " + Quote(scratch.string()) + " && XDG_CONFIG_HOME=" +
+                        Quote((scratch / "config").string()) + " ";
+  if (!launch.launcher.empty()) command += Quote(launch.launcher) + " ";
+  command += Quote(program.string());
+  command += launch.drive_letters ? " --drive D=. --patdat 'D:\\patdat'" : " --patdat patdat";
   for (const std::string& arg : args) command += " " + Quote(arg);
-  command += " source.txt out > run.log 2>&1";
+  command += launch.drive_letters ? " 'D:\\source.txt' 'D:\\out'" : " source.txt out";
+  command += " > run.log 2>&1";
 
   CaseRun run;
   int status = std::system(command.c_str());

@@ -28,10 +28,21 @@ struct CaseRun {
   std::string output;  // standard output and error together
 };
 
+// How RunCase starts the program.
+struct CaseLaunch {
+  // Put before the program on the command line (an emulator such as Wine).
+  std::string launcher;
+  // Name every path through drive D: mapped to the scratch folder
+  // ("--drive D=. --patdat D:\patdat ... D:\source.txt D:\out") instead of
+  // host paths, so that two builds see the very same drive paths.
+  bool drive_letters = false;
+};
+
 // Lays out the case in scratch (source.txt, patdat/, out/) and runs the
 // program there. extra_args go before the source and destination.
 CaseRun RunCase(const std::filesystem::path& program, const std::filesystem::path& case_folder,
-                const std::filesystem::path& samples_patdat, const std::filesystem::path& scratch);
+                const std::filesystem::path& samples_patdat, const std::filesystem::path& scratch,
+                const CaseLaunch& launch = {});
 
 }  // namespace bc::testing
 

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "e2e/case_folder.h"
+#include "e2e/windows_compare.h"
 #include "support/section_fixture.h"
 #include "text/codepage.h"
 #include "text/utf8.h"
@@ -61,6 +62,10 @@ class CaseTest : public ::testing::Test {
     for (const std::string& name : ReadTextLines(folder_ / "absent")) {
       EXPECT_FALSE(std::filesystem::exists(scratch.path() / "out" / name))
           << name << " was written";
+    }
+    if (std::optional<WindowsProgram> windows = WindowsProgramFromEnvironment()) {
+      ExpectSameAsWindowsBuild(BORINGCONV_CLI, *windows, folder_,
+                               std::filesystem::path(BORINGCONV_SAMPLES) / "patdat");
     }
   }
 
