@@ -76,6 +76,11 @@ TEST_F(PatdatSearchTest, EmptyMarkersAndEmptyFirstFilesAreNoHits) {
 TEST_F(PatdatSearchTest, TheProgramsFolderComesFirst) {
   Write(scratch_.path() / "c" / "PATDAT" / "kishitu.txt", "x");
   Write(scratch_.path() / "prog" / "PATDAT" / "kishitu.txt", "x");
+#ifdef _WIN32
+  // A Windows host path is a drive path, and C: here is a scratch folder:
+  // give the program's folder a drive of its own.
+  env_.drives().Map(u'Y', scratch_.path() / "prog");
+#endif
   std::u16string found = Find();
   EXPECT_EQ(found.substr(found.size() - 7), u"PATDAT\\");
   EXPECT_NE(found, u"C:\\PATDAT\\");
@@ -90,7 +95,8 @@ TEST(PathHeadTest, UpToTheLastColonOrBackslash) {
 
 TEST(LocateHelpFileTest, ProgramFolderThenPath) {
   ScratchFolder dir;
-  Environment env(DriveMap(), dir.path() / "prog");
+  // The default drives, so that Windows host paths (drive paths) resolve.
+  Environment env(DriveMap::Default(), dir.path() / "prog");
   std::filesystem::create_directories(dir.path() / "prog");
   std::u16string help;
   std::u16string path =
