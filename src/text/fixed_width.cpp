@@ -1,5 +1,7 @@
 #include "text/fixed_width.h"
 
+#include <string>
+
 #include "text/ansi_bytes.h"
 #include "text/codepage.h"
 #include "text/str_form.h"
@@ -8,8 +10,29 @@
 namespace bc {
 namespace {
 
+// "1.5E-05" as ".000015" and "1.5E+15" as "1500000000000000": the same
+// digits without an exponent, in the Str form's own shape (no zero before
+// the point), so that the decimals can be cut as for any other value.
+std::u16string WithoutExponent(std::u16string_view s) {
+  std::size_t e = s.find(u'E');
+  if (e == std::u16string_view::npos) return std::u16string(s);
+  std::u16string sign = s.front() == u'-' ? u"-" : u"";
+  std::u16string digits;
+  for (char16_t c : s.substr(0, e)) {
+    if (c >= u'0' && c <= u'9') digits.push_back(c);
+  }
+  long exponent = std::stol(std::string(s.begin() + static_cast<std::ptrdiff_t>(e) + 1, s.end()));
+  if (exponent < 0) {
+    return sign + u"." + std::u16string(static_cast<std::size_t>(-exponent - 1), u'0') + digits;
+  }
+  std::size_t integer_digits = static_cast<std::size_t>(exponent) + 1;
+  if (digits.size() <= integer_digits)
+    return sign + digits.append(integer_digits - digits.size(), u'0');
+  return sign + digits.substr(0, integer_digits) + u"." + digits.substr(integer_digits);
+}
+
 std::u16string FixedFromStrForm(int width, std::u16string_view str_form) {
-  std::u16string s(TrimLeftBlanks(str_form));
+  std::u16string s = WithoutExponent(TrimLeftBlanks(str_form));
   std::size_t point = s.find(u'.');
   if (point == std::u16string::npos) {
     s += u".00";

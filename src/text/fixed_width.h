@@ -11,7 +11,8 @@ namespace bc {
 // The value with exactly two decimals (further ones dropped, not rounded),
 // right-aligned in width characters; a longer text loses its first
 // characters. A single-precision value starts from its own 7-digit form, so
-// 0.29f gives "0.29" where the widened double would give "0.28".
+// 0.29f gives "0.29" where the widened double would give "0.28". A value
+// whose form has an exponent (1E-05) is written out first, giving "0.00".
 std::u16string FormatFixed2(int width, double value);
 std::u16string FormatFixed2(int width, float value);
 

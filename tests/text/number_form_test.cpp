@@ -106,6 +106,15 @@ TEST(FormatFixed2Test, SinglePrecisionStartsFromItsOwnForm) {
   EXPECT_EQ(FormatFixed2(6, 1.1f), u"  1.10");
 }
 
+TEST(FormatFixed2Test, ExponentFormsAreWrittenOut) {
+  // A Str form in exponent form would otherwise give "1E-05.00".
+  EXPECT_EQ(FormatFixed2(7, 0.00001), u"   0.00");
+  EXPECT_EQ(FormatFixed2(7, -0.000012), u"  -0.00");
+  EXPECT_EQ(FormatFixed2(6, 0.00001f), u"  0.00");
+  EXPECT_EQ(FormatFixed2(20, 1.5e15), u" 1500000000000000.00");
+  EXPECT_EQ(FormatFixed2(12, 12345678.0f), u" 12345680.00");
+}
+
 TEST(FitToWidthTest, PadsOrCutsInBytes) {
   EXPECT_EQ(FitToWidth(u" ", 20), std::u16string(20, u' '));
   EXPECT_EQ(FitToWidth(u"ABC", 5), u"ABC  ");
