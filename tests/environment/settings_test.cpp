@@ -86,6 +86,28 @@ TEST_F(PatdatSearchTest, TheProgramsFolderComesFirst) {
   EXPECT_NE(found, u"C:\\PATDAT\\");
 }
 
+TEST_F(PatdatSearchTest, TheProgramsDriveBeforeLowerLetters) {
+  Write(scratch_.path() / "c" / "PATDAT" / "kishitu.txt", "x");
+  Write(scratch_.path() / "d" / "y" / "PATDAT" / "kishitu.txt", "x");
+  Environment on_d(env_.drives(), scratch_.path() / "d" / "prog");
+  std::filesystem::create_directories(on_d.program_folder());
+  EXPECT_EQ(FindPatdatFolder(on_d, nullptr), u"D:\\y\\PATDAT\\");
+}
+
+TEST_F(PatdatSearchTest, CollectingStopsAtTheLimit) {
+  for (const char* folder : {"a", "b", "c"})
+    Write(scratch_.path() / "c" / folder / "PATDAT" / "kishitu.txt", "x");
+  std::int16_t count = 0;
+  std::vector<std::u16string> results;
+  SearchPatdatTree(env_, u"C:\\PATDAT", count, results, u"\\kishitu.txt", nullptr, 2);
+  EXPECT_EQ(count, 2);
+  EXPECT_EQ(results, (std::vector<std::u16string>{u"C:\\a\\PATDAT\\", u"C:\\b\\PATDAT\\"}));
+  count = 0;
+  results.clear();
+  SearchPatdatTree(env_, u"C:\\PATDAT", count, results, u"\\kishitu.txt", nullptr);
+  EXPECT_EQ(count, 3);
+}
+
 TEST(PathHeadTest, UpToTheLastColonOrBackslash) {
   EXPECT_EQ(PathHead(u"D:\\PATDAT"), u"D:\\");
   EXPECT_EQ(PathHead(u"D:\\x\\PATDAT"), u"D:\\x\\");
