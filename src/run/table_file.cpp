@@ -32,7 +32,18 @@ std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
   SourceReader reader;
   reader.OpenBytes(std::move(bytes));
   std::vector<std::u16string> lines;
-  while (!reader.AtEnd()) lines.push_back(reader.ReadLine());
+  while (!reader.AtEnd()) {
+    // Unlike the source file, a table may have been saved with bare LF line
+    // ends; read as one line, its entries would run together.
+    std::u16string line = reader.ReadLine();
+    std::size_t start = 0;
+    for (std::size_t lf = line.find(u'\n'); lf != std::u16string::npos;
+         lf = line.find(u'\n', start)) {
+      lines.push_back(line.substr(start, lf - start));
+      start = lf + 1;
+    }
+    if (start == 0 || start < line.size()) lines.push_back(line.substr(start));
+  }
   return lines;
 }
 

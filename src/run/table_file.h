@@ -10,7 +10,8 @@
 
 namespace bc {
 
-// Every line of the file, decoded; a missing or unreadable file throws.
+// Every line of the file, decoded; lines end at CR LF, CR or LF. A missing
+// or unreadable file throws.
 std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
                                            std::u16string_view shown_name);
 
