@@ -105,6 +105,37 @@ TEST_F(LayerTextSectionTest, HeldTextIsWrittenWhenTheSourceEndsAmongTheTexts) {
   EXPECT_EQ(f.OutputLines(u"X12.TXT"), (Lines{Line(1, u" 0", u"A"), Line(2, u" .08", u"B")}));
 }
 
+TEST_F(LayerTextSectionTest, ExactWidthIsOnePieceAndALongTextAtABracketDepthIsCutAtOnce) {
+  std::u16string exact(255, u'e');
+  std::u16string long_text = std::u16string(255, u'a') + std::u16string(255, u'b') +
+                             std::u16string(90, u'c');  // 600 bytes
+  Run({Detail(u"1", u"1"), Detail(u"3", u"2"), u"2002 " + exact, u"2002 [2.0]" + long_text,
+       u"2002 T", u"3000"});
+  EXPECT_EQ(f.OutputLines(u"X12.TXT"),
+            (Lines{Line(1, u" 0", exact), Line(2, u"2.0", std::u16string(255, u'a')),
+                   Line(3, u" 2.08", std::u16string(255, u'b')),
+                   Line(4, u" 2.15", std::u16string(90, u'c')), Line(5, u" 2.23", u"T")}));
+}
+
+TEST_F(LayerTextSectionTest, RecordAfterTheLastLayersTextsStaysCurrent) {
+  RunContext& ctx = f.Start({Detail(u"1", u"2"), u"2002 A", u"3000 X", u"2002 B", u"3010"});
+  LayerTable layers;
+  ASSERT_EQ(RunLayerDetailSection(ctx, layers), Flow::kContinue);
+  // The second text is taken whatever its code; the record after it is next.
+  EXPECT_EQ(RunLayerTextSection(ctx, layers), Flow::kContinue);
+  EXPECT_EQ(ctx.record().Field(2), u"B");
+  EXPECT_EQ(f.OutputLines(u"X12.TXT"), (Lines{Line(1, u" 0", u"A"), Line(2, u" .08", u"X")}));
+}
+
+TEST_F(LayerTextSectionTest, TextLineCounterPast32767StopsTheRun) {
+  f.Start({u"2002"});
+  OutputFile out(f.output_folder() / "X12.TXT", u"X12.TXT");
+  LayerTextState state;
+  state.counter = 32767;
+  state.depth_text = u" 0";
+  EXPECT_THROW(WriteLayerTextLines(out, state, u"A"), RunError);
+}
+
 TEST_F(LayerTextSectionTest, MoreThan250LayersStopTheRun) {
   Lines source(251, Detail(u"1", u"0"));
   EXPECT_THROW(Run(source), RunError);

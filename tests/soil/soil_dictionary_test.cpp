@@ -121,6 +121,32 @@ TEST_F(SoilDictionaryTest, ExtensionEntryIsPromotedOnceWithoutItsRemarkOrBlanks)
   EXPECT_EQ(testing::ReadBytes(Marker()), "kept");
 }
 
+TEST_F(SoilDictionaryTest, APartialMatchInOneBandDoesNotHideAnExactOneInTheNext) {
+  Lines main = {u"5001,砂,,,,0000", u"1500,砂礫,,,,0000"};
+  f.WritePatdat(u"KISHITU.TXT", main);
+  f.WritePatdat(u"XKISHITU.TXT", {u"6000,b"});
+  RunContext& ctx = f.Start({u"2000 1 x"});
+  EXPECT_EQ(FindSoilPattern(ctx, u"砂礫"), u"1500");
+  EXPECT_EQ(f.PatdatLines(u"KISHITU.TXT"), main);
+  // Only codes of 4000 and above: the new entry comes first, as 2000.
+  EXPECT_EQ(FindSoilPattern(ctx, u"玉石"), u"2000");
+  EXPECT_EQ(f.PatdatLines(u"XKISHITU.TXT"), (Lines{u"2000,玉石,    ,    ,    ,0000", u"6000,b"}));
+}
+
+TEST_F(SoilDictionaryTest, MarkerInAnotherLetterCaseIsLeftAlone) {
+  f.WritePatdat(u"KISHITU.TXT", {});
+  f.WritePatdat(u"XKISHITU.TXT", {});
+  std::filesystem::path other = f.env().program_folder() / "patadd.TXT";
+  {
+    std::ofstream marker(other, std::ios::binary);
+    marker << "kept";
+  }
+  RunContext& ctx = f.Start({u"2000 1 x"});
+  EXPECT_EQ(FindSoilPattern(ctx, u"砂"), u"2000");
+  EXPECT_EQ(testing::ReadBytes(other), "kept");
+  EXPECT_FALSE(std::filesystem::exists(Marker()));
+}
+
 TEST_F(SoilDictionaryTest, MissingListStopsTheRun) {
   f.WritePatdat(u"KISHITU.TXT", {});
   RunContext& ctx = f.Start({u"2000 1 x"});
