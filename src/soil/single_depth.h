@@ -10,10 +10,10 @@
 
 namespace bc {
 
-// The value rounded to float; one beyond float's range stops the run with a
-// message naming the current line.
+// The value rounded to float; one beyond float's range, an overflowing
+// reading included, stops the run with a message naming the current line.
 inline float SingleDepthOrStop(double value) {
-  if (std::isfinite(value) && std::fabs(value) > std::numeric_limits<float>::max()) {
+  if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {
     throw RunError(u"深度の値が大きすぎます。", RunError::Where::kCurrentLine);
   }
   return static_cast<float>(value);

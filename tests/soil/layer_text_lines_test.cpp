@@ -136,6 +136,13 @@ TEST_F(LayerTextSectionTest, TextLineCounterPast32767StopsTheRun) {
   EXPECT_THROW(WriteLayerTextLines(out, state, u"A"), RunError);
 }
 
+TEST_F(LayerTextSectionTest, DepthsBeyondSinglePrecisionStopTheRun) {
+  // Whether the reading overflows float or double, no depth is made up.
+  EXPECT_THROW(Run({Detail(u"1E39", u"0")}), RunError);
+  EXPECT_THROW(Run({Detail(u"1E999", u"0")}), RunError);
+  EXPECT_THROW(Run({Detail(u"1", u"1"), u"2002 [-1E999]x"}), RunError);
+}
+
 TEST_F(LayerTextSectionTest, MoreThan250LayersStopTheRun) {
   Lines source(251, Detail(u"1", u"0"));
   EXPECT_THROW(Run(source), RunError);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "run/run_error.h"
+#include "soil/soil_layer_line.h"
 #include "support/section_fixture.h"
 
 namespace bc {
@@ -40,6 +42,19 @@ TEST(SoilSectionsTest, SourceEndingOnALayerEndsTheRun) {
   RunContext& ctx = f.Start({u"2000 1 砂"});
   EXPECT_EQ(RunSoilLayerSection(ctx), Flow::kEnd);
   EXPECT_EQ(f.OutputLines(u"X1.TXT"), (Lines{u"  1,      1,5001,砂"}));
+}
+
+TEST(SoilSectionsTest, LayerNumbersKeepTheirLastThreeDigitsAndStopPast32767) {
+  testing::SectionFixture f;
+  f.WritePatdat(u"KISHITU.TXT", {u"5001,砂,,,,0000"});
+  RunContext& ctx = f.Start({u"2000 1 砂"});
+  OutputFile out(f.output_folder() / "X1.TXT", u"X1.TXT");
+  std::int16_t counter = 1000;
+  WriteSoilLayerLine(ctx, out, counter, u"1", u"砂");
+  counter = 32767;
+  EXPECT_THROW(WriteSoilLayerLine(ctx, out, counter, u"2", u"砂"), RunError);
+  out.Close();
+  EXPECT_EQ(f.OutputLines(u"X1.TXT"), (Lines{u"000,      1,5001,砂", u"767,      2,5001,砂"}));
 }
 
 }  // namespace
