@@ -45,7 +45,11 @@ std::u16string LoadPatdatSetting(const std::filesystem::path& system_folder) {
   reader.ReadLine();  // line 1 is never used
   if (reader.AtEnd()) return {};
   std::vector<std::u16string> items = ReadFreeFormatItems(reader.ReadLine());
-  return std::u16string(TrimBlanks(ItemOrEmpty(items, 0)));
+  std::u16string value(TrimBlanks(ItemOrEmpty(items, 0)));
+  // Table names are appended to the folder as they stand, so a folder
+  // written without its final "\" would glue them to the folder's name.
+  if (!value.empty() && value.back() != u'\\' && value.back() != u'/') value.push_back(u'\\');
+  return value;
 }
 
 std::filesystem::path DriveTableFile(const std::filesystem::path& system_folder) {

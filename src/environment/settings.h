@@ -16,7 +16,7 @@ namespace bc {
 std::filesystem::path SystemFolder();
 
 // The pattern-data folder named by the first item of line 2 of
-// "PatdatV5.ini", trimmed, or an empty text. A settings file of 0 bytes is
+// "PatdatV5.ini", trimmed and ending in "\", or an empty text. A settings file of 0 bytes is
 // deleted; one that is missing, unreadable or shorter than two lines gives
 // an empty text.
 std::u16string LoadPatdatSetting(const std::filesystem::path& system_folder);

@@ -23,7 +23,7 @@ TEST(LoadPatdatSettingTest, OnlyTheFirstItemOfLineTwoCounts) {
   Write(dir.path() / "PatdatV5.ini", "C:\\IGNORED\\\r\n  D:\\PATDAT\\ , other\r\n");
   EXPECT_EQ(LoadPatdatSetting(dir.path()), u"D:\\PATDAT\\");
   Write(dir.path() / "PatdatV5.ini", "[x]\r\n\"E:\\a,b\"\r\n");
-  EXPECT_EQ(LoadPatdatSetting(dir.path()), u"E:\\a,b");
+  EXPECT_EQ(LoadPatdatSetting(dir.path()), u"E:\\a,b\\");  // never glued to table names
 }
 
 TEST(LoadPatdatSettingTest, MissingShortAndEmptyFilesGiveNothing) {
