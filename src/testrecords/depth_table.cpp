@@ -1,6 +1,7 @@
 #include "testrecords/depth_table.h"
 
 #include "run/run_error.h"
+#include "testrecords/single_value.h"
 #include "text/numeric.h"
 
 namespace bc {
@@ -13,7 +14,7 @@ Flow GatherDepthTable(RunContext& ctx, DepthTable& table) {
     }
     const Record& record = ctx.record();
     DepthTable::Entry entry;
-    entry.depth = static_cast<float>(NumericValue(record.Field(2)));
+    entry.depth = SingleOrStop(NumericValue(record.Field(2)));
     entry.value_a = Int16OrStop(NumericValue(record.Field(3)));
     entry.value_b = Int16OrStop(NumericValue(record.Field(4)));
     table.entries.push_back(entry);

@@ -4,6 +4,7 @@
 
 #include "run/run_context.h"
 #include "testrecords/line_number_column.h"
+#include "testrecords/single_value.h"
 #include "text/numeric.h"
 #include "text/str_form.h"
 
@@ -52,7 +53,7 @@ bool Pending(const DepthMerge& merge) { return merge.next <= merge.table.entries
 }  // namespace
 
 void MergeTestDepths(DepthMerge& merge, std::u16string_view depth_text, Record& record) {
-  const float depth = static_cast<float>(NumericValue(depth_text));
+  const float depth = SingleOrStop(NumericValue(depth_text));
   while (Pending(merge) && depth > merge.table.DepthAt(merge.next)) WriteEntryLine(merge);
   if (NumericValue(record.Field(3)) < 0) record.MutableField(3) = u"  0";
   // Only an equal depth is left here; a record at or past the sentinel with

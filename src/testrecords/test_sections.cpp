@@ -10,6 +10,7 @@
 #include "testrecords/lugeon_points.h"
 #include "testrecords/lugeon_tests.h"
 #include "testrecords/merge_test_depths.h"
+#include "testrecords/single_value.h"
 #include "testrecords/value_group_lines.h"
 #include "text/fixed_width.h"
 #include "text/numeric.h"
@@ -113,7 +114,7 @@ Flow RunCode5000Section(RunContext& ctx) {
     WriteRateLine(g71, rate_counter, record, previous_depth);
     WriteReadingLine(g73, reading_counter, record);
     WriteRangeLines(g81, g82, range_counter, record);
-    previous_depth = static_cast<float>(NumericValue(record.Field(2)));
+    previous_depth = SingleOrStop(NumericValue(record.Field(2)));
   });
   for (OutputFile* file : {&n8, &g71, &g73, &g81, &g82}) file->Close();
   return flow;

@@ -5,6 +5,7 @@
 
 #include "run/run_context.h"
 #include "testrecords/line_number_column.h"
+#include "testrecords/single_value.h"
 #include "text/fixed_width.h"
 #include "text/numeric.h"
 #include "text/str_form.h"
@@ -44,7 +45,7 @@ void WriteRateLine(OutputFile& out, std::int16_t& counter, Record& record, float
   if (IsBlankText(seconds)) return;
   CutAtRange(seconds);
   float interval =
-      static_cast<float>(NumericValue(record.Field(2)) - static_cast<double>(previous_depth));
+      SingleOrStop(NumericValue(record.Field(2)) - static_cast<double>(previous_depth));
   double rate = RateOf(interval, NumericValue(seconds));
   out.WriteLine(DepthColumns(counter, record) + RightFit(StrDouble(rate), 3) + u"," +
                 FormatFixed2(5, interval) + u"," + RightFit(seconds, 4));

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "run/run_error.h"
 #include "support/section_fixture.h"
 #include "testrecords/test_sections.h"
 
@@ -79,6 +80,12 @@ TEST(LugeonTest, TestsWithoutPointsAndTheNinthValueOf9999) {
   WriteLugeonSetupFiles(ctx, LugeonBaseName(10), 10, tests);
   EXPECT_EQ(f.OutputLines(u"LUGON_10.TMP")[10], u"1");
   EXPECT_EQ(f.OutputLines(u"LUGON_10.HED")[0], u" 10");
+}
+
+TEST(LugeonTest, AValueBeyondSinglePrecisionStopsTheRun) {
+  testing::SectionFixture f;
+  RunContext& ctx = f.Start({u"4010 1 2 3 4 5 6 1E40 8 2"});
+  EXPECT_THROW(RunLugeonSections(ctx), RunError);
 }
 
 }  // namespace

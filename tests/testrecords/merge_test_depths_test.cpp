@@ -71,5 +71,21 @@ TEST(MergeTestDepthsTest, MoreThan250EntriesStopTheRun) {
   EXPECT_THROW(RunMergedDepthSections(ctx), RunError);
 }
 
+// A depth past the single-precision range has no float to compare or print;
+// the run stops at its line instead.
+TEST(MergeTestDepthsTest, DepthsBeyondSinglePrecisionStopTheRun) {
+  for (const Lines& source :
+       {Lines{u"3000 1E39 1 1", u"3010 1 1"}, Lines{u"3000 1 1 1", u"3010 -1E39 1"}}) {
+    testing::SectionFixture f;
+    RunContext& ctx = f.Start(source);
+    try {
+      RunMergedDepthSections(ctx);
+      FAIL() << "no error for a depth beyond single precision";
+    } catch (const RunError& error) {
+      EXPECT_TRUE(error.at_current_line());
+    }
+  }
+}
+
 }  // namespace
 }  // namespace bc

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "run/run_error.h"
 #include "support/section_fixture.h"
 #include "testrecords/test_sections.h"
 
@@ -48,6 +49,14 @@ TEST(ValueGroupLinesTest, EmptyFilesWhenTheSectionHasNoRecord) {
   for (const char16_t* name : {u"N8.TXT", u"G71.TXT", u"G73.TXT", u"G81.TXT", u"G82.TXT"}) {
     EXPECT_EQ(f.OutputBytes(name), "");
   }
+}
+
+TEST(ValueGroupLinesTest, ADepthBeyondSinglePrecisionStopsTheRun) {
+  // The first record has no value groups; its depth still becomes the
+  // previous depth, which must fit a float.
+  testing::SectionFixture f;
+  RunContext& ctx = f.Start({u"5000 5E38 -1 -1", u"5000 1 -1 -1 30"});
+  EXPECT_THROW(RunCode5000Section(ctx), RunError);
 }
 
 }  // namespace
