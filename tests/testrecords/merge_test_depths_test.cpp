@@ -71,6 +71,16 @@ TEST(MergeTestDepthsTest, MoreThan250EntriesStopTheRun) {
   EXPECT_THROW(RunMergedDepthSections(ctx), RunError);
 }
 
+// A record whose depth text happens to read as the flush mark is still a
+// line of its own, after the entries above it.
+TEST(MergeTestDepthsTest, ARecordAtTheFlushMarkKeepsItsLine) {
+  testing::SectionFixture f;
+  RunContext& ctx = f.Start({u"3000 4 1 2", u"3010 999999.99 5", u"3020 1 1 1"});
+  EXPECT_EQ(RunMergedDepthSections(ctx), Flow::kContinue);
+  EXPECT_EQ(f.OutputLines(u"R41.TXT"),
+            (Lines{u"  1,      4,   ,  1,  2," + kTail, u"  2,9999.99,  5,   ,   ," + kTail}));
+}
+
 // A depth past the single-precision range has no float to compare or print;
 // the run stops at its line instead.
 TEST(MergeTestDepthsTest, DepthsBeyondSinglePrecisionStopTheRun) {
