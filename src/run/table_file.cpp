@@ -9,6 +9,7 @@
 #include "run/source_reader.h"
 #include "text/codepage.h"
 #include "text/free_format.h"
+#include "text/trim.h"
 
 namespace bc {
 namespace {
@@ -51,7 +52,7 @@ std::vector<std::vector<std::u16string>> ReadTableEntries(const std::filesystem:
                                                           std::u16string_view shown_name) {
   std::vector<std::vector<std::u16string>> entries;
   for (const std::u16string& line : ReadTableLines(host, shown_name)) {
-    if (!line.empty()) entries.push_back(ReadFreeFormatItems(line));
+    if (!IsBlankText(line)) entries.push_back(ReadFreeFormatItems(line));
   }
   return entries;
 }

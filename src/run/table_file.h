@@ -15,7 +15,7 @@ namespace bc {
 std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
                                            std::u16string_view shown_name);
 
-// The free-format items of every line that is not empty, one entry per line:
+// The free-format items of every line that is not blank, one entry per line:
 // a line with fewer items than a caller reads gives empty ones, and a line
 // with more never shifts the entries after it.
 std::vector<std::vector<std::u16string>> ReadTableEntries(const std::filesystem::path& host,

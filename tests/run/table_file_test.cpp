@@ -21,13 +21,13 @@ TEST(TableFileTest, EntriesOnePerLineWhateverTheLineEnd) {
   ScratchFolder dir;
   std::filesystem::path table = dir.path() / "L19.TXT";
   // A table saved by an editor with bare LF line ends keeps its entries apart.
-  Write(table, " 1,a\n 2,b\r\n\r\n 3,c\r 4\n");
+  Write(table, " 1,a\n 2,b\r\n\r\n   \r\n 3,c\r 4\n");  // blank lines hold no entry
   auto entries = ReadTableEntries(table, u"P:\\L19.TXT");
   ASSERT_EQ(entries.size(), 4u);
   EXPECT_EQ(entries[1], (std::vector<std::u16string>{u"2", u"b"}));
   EXPECT_EQ(entries[3], (std::vector<std::u16string>{u"4"}));
   EXPECT_EQ(ReadTableLines(table, u"P:\\L19.TXT"),
-            (std::vector<std::u16string>{u" 1,a", u" 2,b", u"", u" 3,c", u" 4"}));
+            (std::vector<std::u16string>{u" 1,a", u" 2,b", u"", u"   ", u" 3,c", u" 4"}));
 }
 
 TEST(TableFileTest, AppendEndsAnOpenLastLineFirst) {
