@@ -1,5 +1,8 @@
 #include "run/run_context.h"
 
+#include <cmath>
+#include <limits>
+
 #include "run/run_error.h"
 #include "text/numeric.h"
 
@@ -39,6 +42,13 @@ std::int16_t Int16OrStop(double value) {
   auto result = ToInt16(value);
   if (!result) throw RunError(NumberOutOfRangeMessage(), RunError::Where::kCurrentLine);
   return *result;
+}
+
+float SingleOrStop(double value) {
+  if (!std::isfinite(value) || std::fabs(value) > std::numeric_limits<float>::max()) {
+    throw RunError(u"数値が単精度の範囲を超えています。", RunError::Where::kCurrentLine);
+  }
+  return static_cast<float>(value);
 }
 
 void Advance(std::int16_t& counter) {

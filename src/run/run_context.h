@@ -111,6 +111,11 @@ class RunContext {
 // a message naming the current line.
 std::int16_t Int16OrStop(double value);
 
+// A value rounded to single precision, the type of the depths the plotting
+// system reads. One beyond float's range (an overflowing reading included)
+// stops the run with a message naming the current line.
+float SingleOrStop(double value);
+
 // Adds 1 to a 16-bit line counter; past 32767 stops the run.
 void Advance(std::int16_t& counter);
 

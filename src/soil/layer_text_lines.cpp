@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "run/run_context.h"
-#include "soil/single_depth.h"
 #include "text/ansi_bytes.h"
 #include "text/fixed_width.h"
 #include "text/numeric.h"
@@ -59,7 +58,7 @@ std::u16string ApplyBracketDepth(const std::u16string& field, LayerTextState& st
   // Without "]" there is no depth to take; the text is kept as it stands.
   if (close == std::u16string::npos) return field;
   state.depth_text = field.substr(1, close - 1);
-  state.text_depth = SingleDepthOrStop(NumericValue(state.depth_text));
+  state.text_depth = SingleOrStop(NumericValue(state.depth_text));
   return field.substr(close + 1);
 }
 

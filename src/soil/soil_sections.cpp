@@ -6,7 +6,7 @@
 #include "soil/layer_attribute_lines.h"
 #include "soil/layer_code_line.h"
 #include "soil/layer_text_lines.h"
-#include "soil/single_depth.h"
+#include "run/run_context.h"
 #include "soil/soil_layer_line.h"
 #include "text/numeric.h"
 #include "text/str_form.h"
@@ -24,7 +24,7 @@ void AddLayer(const Record& record, LayerTable& layers) {
     throw RunError(u"地層の数が 250 を超えています。", RunError::Where::kCurrentLine);
   }
   LayerTable::Layer& layer = layers.layers[static_cast<std::size_t>(++layers.count)];
-  layer.depth = SingleDepthOrStop(NumericValue(record.Field(2)));
+  layer.depth = SingleOrStop(NumericValue(record.Field(2)));
   layer.text_count = Int16OrStop(NumericValue(record.Field(11)));
 }
 

@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "run/run_error.h"
-#include "testrecords/single_value.h"
+#include "run/run_context.h"
 #include "text/fixed_width.h"
 #include "text/numeric.h"
 #include "text/str_form.h"

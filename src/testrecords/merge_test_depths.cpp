@@ -4,7 +4,6 @@
 
 #include "run/run_context.h"
 #include "testrecords/line_number_column.h"
-#include "testrecords/single_value.h"
 #include "text/numeric.h"
 #include "text/str_form.h"
 

@@ -10,7 +10,7 @@
 #include "testrecords/lugeon_points.h"
 #include "testrecords/lugeon_tests.h"
 #include "testrecords/merge_test_depths.h"
-#include "testrecords/single_value.h"
+#include "run/run_context.h"
 #include "testrecords/value_group_lines.h"
 #include "text/fixed_width.h"
 #include "text/numeric.h"
