@@ -17,6 +17,26 @@ namespace {
 char16_t UpperLetter(char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; }
 bool IsLetter(char16_t c) { return UpperLetter(c) >= u'A' && UpperLetter(c) <= u'Z'; }
 
+#ifdef _WIN32
+std::wstring RootOf(char16_t letter) {
+  return std::wstring{static_cast<wchar_t>(UpperLetter(letter)), L':', L'\\'};
+}
+
+// Asks the drive itself. An empty card reader or disc drive must answer "not
+// ready" instead of holding the run on the system's "insert a disk" box.
+bool RealDriveReady(char16_t letter) {
+  std::wstring root = RootOf(letter);
+  UINT type = GetDriveTypeW(root.c_str());
+  if (type == DRIVE_NO_ROOT_DIR || type == DRIVE_UNKNOWN) return false;
+  DWORD old_mode = 0;
+  SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &old_mode);
+  BOOL ready =
+      GetVolumeInformationW(root.c_str(), nullptr, 0, nullptr, nullptr, nullptr, nullptr, 0);
+  SetThreadErrorMode(old_mode, nullptr);
+  return ready != 0;
+}
+#endif
+
 }  // namespace
 
 DriveMap DriveMap::Default() {
@@ -26,8 +46,7 @@ DriveMap DriveMap::Default() {
   for (int i = 0; i < 26; ++i) {
     if (mask & (1u << i)) {
       char16_t letter = static_cast<char16_t>(u'A' + i);
-      map.Map(letter,
-              std::filesystem::path(std::wstring{static_cast<wchar_t>(letter), L':', L'\\'}));
+      map.Map(letter, RootOf(letter));
     }
   }
 #else
@@ -83,8 +102,21 @@ std::optional<std::filesystem::path> DriveMap::Root(char16_t letter) const {
 
 int DriveMap::DriveReady(char16_t letter) const {
   auto root = Root(letter);
+  if (!root) return 0;
+#ifdef _WIN32
+  if (IsRealDrive(letter)) return RealDriveReady(letter) ? -1 : 0;
+#endif
   std::error_code ec;
-  return root && std::filesystem::is_directory(*root, ec) ? -1 : 0;
+  return std::filesystem::is_directory(*root, ec) ? -1 : 0;
+}
+
+bool DriveMap::IsRealDrive([[maybe_unused]] char16_t letter) const {
+#ifdef _WIN32
+  auto root = Root(letter);
+  return root && root->native() == RootOf(letter);
+#else
+  return false;
+#endif
 }
 
 std::u16string DriveMap::Letters() const {

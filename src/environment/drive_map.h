@@ -33,6 +33,10 @@ class DriveMap {
   // −1 (ready) when the letter is mapped and its root exists, 0 otherwise.
   int DriveReady(char16_t letter) const;
 
+  // True on Windows when the letter stands for the real drive of that letter
+  // (as the default table maps it), not a folder mapped in its place.
+  bool IsRealDrive(char16_t letter) const;
+
   // Letters in rising order.
   std::u16string Letters() const;
 

@@ -46,6 +46,14 @@ Environment::Environment(DriveMap drives, std::filesystem::path program_folder)
 
 bool Environment::SetCurrentDrive(char16_t letter) {
   if (drives_.DriveReady(letter) != -1) return false;
+#ifdef _WIN32
+  // A real drive becomes the process's current drive as well, so that paths
+  // without a drive ("\\x") resolve on it as they do after "D:" at a prompt.
+  if (drives_.IsRealDrive(letter)) {
+    wchar_t drive[] = {static_cast<wchar_t>(UpperLetter(letter)), L':', L'\0'};
+    if (!SetCurrentDirectoryW(drive)) return false;
+  }
+#endif
   current_drive_ = UpperLetter(letter);
   return true;
 }
@@ -109,9 +117,17 @@ std::u16string FromHostPath(const std::filesystem::path& path) {
 
 std::filesystem::path ExecutableFolder() {
 #ifdef _WIN32
-  wchar_t buffer[MAX_PATH * 4];
-  DWORD n = GetModuleFileNameW(nullptr, buffer, static_cast<DWORD>(std::size(buffer)));
-  return std::filesystem::path(std::wstring(buffer, n)).parent_path();
+  // The name may be longer than MAX_PATH; grow until it fits.
+  std::wstring buffer(MAX_PATH, L'\0');
+  for (;;) {
+    DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0) {
+      std::error_code ec;
+      return std::filesystem::current_path(ec);
+    }
+    if (n < buffer.size()) return std::filesystem::path(buffer.substr(0, n)).parent_path();
+    buffer.resize(buffer.size() * 2);
+  }
 #else
   std::error_code ec;
   std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);

@@ -3,6 +3,10 @@
 #include <algorithm>
 #include <system_error>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace bc {
 namespace {
 
@@ -19,6 +23,17 @@ bool IsPseudoFileSystem(const std::filesystem::path& host) {
   return host == "/proc" || host == "/sys" || host == "/dev";
 }
 
+// Windows junctions and links (some point back at their own parent) are not
+// reported as links by the standard library there; skip them too.
+bool IsReparsePoint([[maybe_unused]] const std::filesystem::path& host) {
+#ifdef _WIN32
+  DWORD attributes = GetFileAttributesW(host.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+#else
+  return false;
+#endif
+}
+
 // Names of the entries of a host folder, sorted, either the regular files
 // (with their sizes) or the real folders (links are not followed).
 struct Listing {
@@ -33,7 +48,7 @@ Listing ListFolder(const std::filesystem::path& host) {
   for (std::filesystem::directory_iterator it(host, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code entry_ec;
     std::u16string name = FromHostPath(it->path().filename());
-    if (it->is_symlink(entry_ec)) continue;
+    if (it->is_symlink(entry_ec) || IsReparsePoint(it->path())) continue;
     if (it->is_directory(entry_ec)) {
       listing.folders.push_back(name);
     } else if (it->is_regular_file(entry_ec)) {

@@ -14,12 +14,37 @@
 #endif
 
 namespace bc {
+namespace {
+
+#ifdef _WIN32
+// A folder that a Windows call writes into a buffer (size in, length out);
+// empty when the call fails.
+std::filesystem::path WindowsFolder(UINT(WINAPI* get)(LPWSTR, UINT)) {
+  std::wstring buffer(MAX_PATH, L'\0');
+  UINT n = get(buffer.data(), static_cast<UINT>(buffer.size()));
+  if (n >= buffer.size()) {
+    buffer.resize(n + 1);
+    n = get(buffer.data(), static_cast<UINT>(buffer.size()));
+  }
+  if (n == 0 || n >= buffer.size()) return {};
+  return std::filesystem::path(buffer.substr(0, n));
+}
+#endif
+
+}  // namespace
 
 std::filesystem::path SystemFolder() {
 #ifdef _WIN32
-  wchar_t buffer[MAX_PATH];
-  UINT n = GetSystemDirectoryW(buffer, MAX_PATH);
-  return std::filesystem::path(std::wstring(buffer, n));
+  std::filesystem::path system = WindowsFolder(GetSystemDirectoryW);
+  // A 32-bit installer on 64-bit Windows writes "system folder" files into
+  // SysWOW64; read the settings from there when System32 holds none.
+  std::filesystem::path wow64 = WindowsFolder(GetSystemWow64DirectoryW);
+  std::error_code ec;
+  if (!wow64.empty() && !std::filesystem::exists(system / "PatdatV5.ini", ec) &&
+      std::filesystem::exists(wow64 / "PatdatV5.ini", ec)) {
+    return wow64;
+  }
+  return system;
 #else
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
   if (xdg != nullptr && *xdg != '\0') return std::filesystem::path(xdg) / "boringconv";
