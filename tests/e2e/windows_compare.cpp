@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include "support/section_fixture.h"
+#include "text/codepage.h"
+#include "text/utf8.h"
 
 namespace bc::testing {
 namespace {
@@ -64,6 +67,22 @@ void ExpectSameAsWindowsBuild(const std::filesystem::path& host_program,
                   FolderFiles(windows_scratch.path() / "out"));
   ExpectSameFiles("patdat", FolderFiles(host_scratch.path() / "patdat"),
                   FolderFiles(windows_scratch.path() / "patdat"));
+}
+
+// The bundled sample writes every file of a run: the widest comparison.
+TEST(WindowsBuildTest, TheBundledSampleGivesTheSameFiles) {
+  std::optional<WindowsProgram> windows = WindowsProgramFromEnvironment();
+  if (!windows) GTEST_SKIP() << "BORINGCONV_WINDOWS_CLI is not set";
+  ScratchFolder case_folder;
+  std::u16string source =
+      DecodeAnsi(ReadBytes(std::filesystem::path(BORINGCONV_SAMPLES) / "boring.txt"));
+  std::string utf8;
+  for (char16_t c : source) {
+    if (c != u'\r') utf8 += ToUtf8(std::u16string(1, c));
+  }
+  std::ofstream(case_folder.path() / "source.txt", std::ios::binary) << utf8;
+  ExpectSameAsWindowsBuild(BORINGCONV_CLI, *windows, case_folder.path(),
+                           std::filesystem::path(BORINGCONV_SAMPLES) / "patdat");
 }
 
 }  // namespace bc::testing
