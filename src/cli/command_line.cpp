@@ -50,11 +50,6 @@ class TerminalUi : public RunUi {
   std::u16string status_;
 };
 
-std::u16string WithBackslash(std::u16string path) {
-  if (path.empty() || (path.back() != u'\\' && path.back() != u'/')) path.push_back(u'\\');
-  return path;
-}
-
 // A host path as the drive path of the longest matching drive root.
 std::optional<std::u16string> AsDrivePath(const Environment& env, const std::u16string& text) {
   if (IsDrivePath(text)) return text;
@@ -64,9 +59,9 @@ std::optional<std::u16string> AsDrivePath(const Environment& env, const std::u16
 std::u16string ResolvePatdat(const Environment& env, const std::optional<std::u16string>& option) {
   if (option) {
     std::optional<std::u16string> drive_path = AsDrivePath(env, *option);
-    if (drive_path) return WithBackslash(*drive_path);
+    if (drive_path) return WithTrailingBackslash(*drive_path);
     std::error_code ec;
-    return WithBackslash(FromHostPath(std::filesystem::absolute(ToHostPath(*option), ec)));
+    return WithTrailingBackslash(FromHostPath(std::filesystem::absolute(ToHostPath(*option), ec)));
   }
   std::u16string setting = LoadPatdatSetting(SystemFolder());
   if (!setting.empty()) return setting;

@@ -14,12 +14,11 @@
 namespace bc {
 namespace {
 
-char16_t UpperLetter(char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; }
-bool IsLetter(char16_t c) { return UpperLetter(c) >= u'A' && UpperLetter(c) <= u'Z'; }
+bool IsLetter(char16_t c) { return UpperDriveLetter(c) >= u'A' && UpperDriveLetter(c) <= u'Z'; }
 
 #ifdef _WIN32
 std::wstring RootOf(char16_t letter) {
-  return std::wstring{static_cast<wchar_t>(UpperLetter(letter)), L':', L'\\'};
+  return std::wstring{static_cast<wchar_t>(UpperDriveLetter(letter)), L':', L'\\'};
 }
 
 // Asks the drive itself. An empty card reader or disc drive must answer "not
@@ -57,7 +56,7 @@ DriveMap DriveMap::Default() {
 
 bool DriveMap::Map(char16_t letter, std::filesystem::path root) {
   if (!IsLetter(letter)) return false;
-  roots_[UpperLetter(letter)] = std::move(root);
+  roots_[UpperDriveLetter(letter)] = std::move(root);
   return true;
 }
 
@@ -95,7 +94,7 @@ bool DriveMap::LoadFile(const std::filesystem::path& file, std::u16string* error
 }
 
 std::optional<std::filesystem::path> DriveMap::Root(char16_t letter) const {
-  auto it = roots_.find(UpperLetter(letter));
+  auto it = roots_.find(UpperDriveLetter(letter));
   if (it == roots_.end()) return std::nullopt;
   return it->second;
 }

@@ -11,8 +11,6 @@
 namespace bc {
 namespace {
 
-char16_t UpperLetter(char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; }
-
 #ifndef _WIN32
 bool SameIgnoringCase(const std::string& a, const std::string& b) {
   if (a.size() != b.size()) return false;
@@ -50,11 +48,11 @@ bool Environment::SetCurrentDrive(char16_t letter) {
   // A real drive becomes the process's current drive as well, so that paths
   // without a drive ("\\x") resolve on it as they do after "D:" at a prompt.
   if (drives_.IsRealDrive(letter)) {
-    wchar_t drive[] = {static_cast<wchar_t>(UpperLetter(letter)), L':', L'\0'};
+    wchar_t drive[] = {static_cast<wchar_t>(UpperDriveLetter(letter)), L':', L'\0'};
     if (!SetCurrentDirectoryW(drive)) return false;
   }
 #endif
-  current_drive_ = UpperLetter(letter);
+  current_drive_ = UpperDriveLetter(letter);
   return true;
 }
 
@@ -92,9 +90,16 @@ std::filesystem::path Environment::HostPath(std::u16string_view path) const {
 #endif
 }
 
+char16_t UpperDriveLetter(char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; }
+
+std::u16string WithTrailingBackslash(std::u16string folder) {
+  if (folder.empty() || (folder.back() != u'\\' && folder.back() != u'/')) folder.push_back(u'\\');
+  return folder;
+}
+
 bool IsDrivePath(std::u16string_view text) {
   if (text.size() < 2 || text[1] != u':') return false;
-  char16_t c = UpperLetter(text[0]);
+  char16_t c = UpperDriveLetter(text[0]);
   return c >= u'A' && c <= u'Z';
 }
 

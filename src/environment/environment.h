@@ -44,6 +44,12 @@ class Environment {
 // True when text starts with a letter and ":".
 bool IsDrivePath(std::u16string_view text);
 
+// The capital of a drive letter ("c" gives "C"); other characters unchanged.
+char16_t UpperDriveLetter(char16_t c);
+
+// The folder path ending in "\" (or "/"), as file names are appended to it.
+std::u16string WithTrailingBackslash(std::u16string folder);
+
 // The host file name of a text and back (UTF-8 on POSIX, UTF-16 on Windows).
 std::filesystem::path ToHostPath(std::u16string_view text);
 std::u16string FromHostPath(const std::filesystem::path& path);

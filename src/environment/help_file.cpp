@@ -17,11 +17,6 @@ bool IsFile(const Environment& env, const std::u16string& path) {
   return !host.empty() && std::filesystem::is_regular_file(host, ec);
 }
 
-std::u16string WithBackslash(std::u16string folder) {
-  if (folder.empty() || (folder.back() != u'\\' && folder.back() != u'/')) folder.push_back(u'\\');
-  return folder;
-}
-
 }  // namespace
 
 std::vector<std::u16string> PathFolders(std::u16string_view path_variable) {
@@ -31,7 +26,8 @@ std::vector<std::u16string> PathFolders(std::u16string_view path_variable) {
   while (start < path_variable.size()) {
     std::size_t end = path_variable.find_first_of(kPathSeparators, start);
     if (end == std::u16string_view::npos) end = path_variable.size();
-    folders.push_back(WithBackslash(std::u16string(path_variable.substr(start, end - start))));
+    folders.push_back(
+        WithTrailingBackslash(std::u16string(path_variable.substr(start, end - start))));
     start = end + 1;
   }
   return folders;
@@ -39,7 +35,7 @@ std::vector<std::u16string> PathFolders(std::u16string_view path_variable) {
 
 bool LocateHelpFile(const Environment& env, std::u16string_view path_variable,
                     std::u16string& help_file_path) {
-  std::vector<std::u16string> folders{WithBackslash(FromHostPath(env.program_folder()))};
+  std::vector<std::u16string> folders{WithTrailingBackslash(FromHostPath(env.program_folder()))};
   for (std::u16string& folder : PathFolders(path_variable)) folders.push_back(std::move(folder));
   for (const std::u16string& folder : folders) {
     if (IsFile(env, folder + kHelpFileName)) {

@@ -60,11 +60,6 @@ Listing ListFolder(const std::filesystem::path& host) {
   return listing;
 }
 
-std::u16string WithBackslash(std::u16string path) {
-  if (path.empty() || path.back() != u'\\') path.push_back(u'\\');
-  return path;
-}
-
 }  // namespace
 
 std::u16string PathHead(std::u16string_view path) {
@@ -95,7 +90,8 @@ void SearchPatdatTree(const Environment& env, const std::u16string& folder, std:
 
 std::u16string FindPatdatFolder(const Environment& env, const YieldFunction& yield) {
   std::optional<std::u16string> program = env.drives().ToDrivePath(env.program_folder());
-  std::u16string base = WithBackslash(program ? *program : FromHostPath(env.program_folder()));
+  std::u16string base =
+      WithTrailingBackslash(program ? *program : FromHostPath(env.program_folder()));
   if (FileSizeOf(env, base + u"PATDAT\\kishitu.txt") >= 1) return base + u"PATDAT\\";
 
   // The program's drive first, then every drive in letter order; only the

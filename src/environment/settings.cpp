@@ -1,8 +1,6 @@
 #include "environment/settings.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "run/source_reader.h"
@@ -61,20 +59,15 @@ std::u16string LoadPatdatSetting(const std::filesystem::path& system_folder) {
     std::filesystem::remove(file, ec);  // leave no empty settings file behind
     return {};
   }
-  std::ifstream in(file, std::ios::binary);
-  if (!in) return {};
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   SourceReader reader;
-  reader.OpenBytes(std::move(bytes));
-  if (reader.AtEnd()) return {};
+  if (!reader.Open(file) || reader.AtEnd()) return {};
   reader.ReadLine();  // line 1 is never used
   if (reader.AtEnd()) return {};
   std::vector<std::u16string> items = ReadFreeFormatItems(reader.ReadLine());
   std::u16string value(TrimBlanks(ItemOrEmpty(items, 0)));
   // Table names are appended to the folder as they stand, so a folder
   // written without its final "\" would glue them to the folder's name.
-  if (!value.empty() && value.back() != u'\\' && value.back() != u'/') value.push_back(u'\\');
-  return value;
+  return value.empty() ? value : WithTrailingBackslash(value);
 }
 
 std::filesystem::path DriveTableFile(const std::filesystem::path& system_folder) {

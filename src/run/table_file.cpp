@@ -1,7 +1,6 @@
 #include "run/table_file.h"
 
 #include <fstream>
-#include <iterator>
 #include <system_error>
 
 #include "run/output_file.h"
@@ -14,24 +13,24 @@
 namespace bc {
 namespace {
 
-bool ReadBytes(const std::filesystem::path& host, std::string* bytes) {
-  std::ifstream in(host, std::ios::binary);
+// The file's last byte, 0 for an empty file. False when it cannot be read.
+bool ReadLastByte(const std::filesystem::path& host, char* last) {
+  std::ifstream in(host, std::ios::binary | std::ios::ate);
   if (!in) return false;
-  bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return !in.bad();
+  *last = '\0';
+  if (in.tellg() > 0 && !in.seekg(-1, std::ios::end).get(*last)) return false;
+  return true;
 }
 
 }  // namespace
 
 std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
                                            std::u16string_view shown_name) {
-  std::string bytes;
+  SourceReader reader;
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(host, ec) || !ReadBytes(host, &bytes)) {
+  if (!std::filesystem::is_regular_file(host, ec) || !reader.Open(host)) {
     throw RunError(CannotOpenMessage(shown_name));
   }
-  SourceReader reader;
-  reader.OpenBytes(std::move(bytes));
   std::vector<std::u16string> lines;
   while (!reader.AtEnd()) {
     // Unlike the source file, a table may have been saved with bare LF line
@@ -59,13 +58,13 @@ std::vector<std::vector<std::u16string>> ReadTableEntries(const std::filesystem:
 
 void AppendTableLine(const std::filesystem::path& host, std::u16string_view shown_name,
                      std::u16string_view line) {
-  std::string bytes;
+  char last = '\0';
   std::error_code ec;
-  if (!std::filesystem::is_regular_file(host, ec) || !ReadBytes(host, &bytes)) {
+  if (!std::filesystem::is_regular_file(host, ec) || !ReadLastByte(host, &last)) {
     throw RunError(CannotOpenMessage(shown_name));
   }
   std::string out;
-  if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') out = "\r\n";
+  if (last != '\0' && last != '\n' && last != '\r') out = "\r\n";
   out += EncodeAnsi(line);
   out += "\r\n";
   std::ofstream file(host, std::ios::binary | std::ios::app);

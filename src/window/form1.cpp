@@ -30,8 +30,6 @@ namespace {
 
 QString Q(std::u16string_view text) { return QString::fromStdU16String(std::u16string(text)); }
 
-char16_t UpperLetter(char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; }
-
 template <typename T>
 T* Named(T* widget, const char* name) {
   widget->setObjectName(QString::fromLatin1(name));
@@ -160,7 +158,7 @@ void Form1::OpenStartFolder() {
     }
   }
   if (!start) return;
-  char16_t letter = UpperLetter((*start)[0]);
+  char16_t letter = UpperDriveLetter((*start)[0]);
   drive1_->SelectQuietly(letter);
   drive2_->SelectQuietly(letter);
   QSignalBlocker block1(dir1_);
@@ -187,7 +185,7 @@ void Form1::ChangeDrive(DriveList* drives, FolderList* folders) {
   bool opened = env_.drives().DriveReady(letter) == -1 &&
                 (folders->SetPath(folder) || folders->SetPath(DriveRoot(letter)));
   if (!opened) {
-    if (!folders->Path().empty()) drives->SelectQuietly(UpperLetter(folders->Path()[0]));
+    if (!folders->Path().empty()) drives->SelectQuietly(UpperDriveLetter(folders->Path()[0]));
     return;
   }
   env_.SetCurrentDrive(letter);
@@ -212,7 +210,7 @@ void Form1::SetCurrentFolder(const std::u16string& path) {
   std::error_code ec;
   std::filesystem::current_path(env_.HostPath(path), ec);  // errors ignored
   if (path.empty()) return;
-  drive_folders_[UpperLetter(path[0])] = path;
+  drive_folders_[UpperDriveLetter(path[0])] = path;
   env_.SetCurrentDrive(path[0]);
 }
 
