@@ -185,9 +185,8 @@ double ConversionRun::FindDeepestLayer() const {
 Flow ConversionRun::WriteHeaderOutputs(RunContext& ctx, double deepest) {
   TitleBlocks titles;
   L1Loader load_l1 = [&ctx] { return LoadCodeTable(ctx, u"L1.TXT"); };
+  if (!ctx.AtEnd()) ctx.Next();  // the tag line
   bool ended = ctx.AtEnd();
-  if (!ended) ctx.Next();  // the tag line
-  ended = ctx.AtEnd();
   if (!ended) ctx.Next();
   while (!ended && ctx.Code() > 999 && ctx.Code() < 2000) {
     ApplyHeaderRecord(ctx.record(), titles, load_l1);
