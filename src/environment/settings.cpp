@@ -1,9 +1,11 @@
 #include "environment/settings.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <system_error>
 
 #include "run/source_reader.h"
+#include "text/codepage.h"
 #include "text/free_format.h"
 #include "text/trim.h"
 
@@ -68,6 +70,31 @@ std::u16string LoadPatdatSetting(const std::filesystem::path& system_folder) {
   // Table names are appended to the folder as they stand, so a folder
   // written without its final "\" would glue them to the folder's name.
   return value.empty() ? value : WithTrailingBackslash(value);
+}
+
+bool SavePatdatSetting(const std::filesystem::path& system_folder,
+                       std::u16string_view patdat_folder) {
+  std::error_code ec;
+  std::filesystem::create_directories(system_folder, ec);
+  std::filesystem::path file = system_folder / "PatdatV5.ini";
+  std::filesystem::path scratch = system_folder / "PatdatV5.ini.new";
+  std::u16string value = WithTrailingBackslash(std::u16string(patdat_folder));
+  // Free-format reading would cut a name at a comma; quoted, it reads whole.
+  if (value.find(u',') != std::u16string::npos) value = u"\"" + value + u"\"";
+  std::string bytes = "[PATDAT]\r\n" + EncodeAnsi(value) + "\r\n";
+  {
+    std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out) {
+      std::filesystem::remove(scratch, ec);
+      return false;
+    }
+  }
+  std::filesystem::rename(scratch, file, ec);
+  if (!ec) return true;
+  std::filesystem::remove(scratch, ec);
+  return false;
 }
 
 std::filesystem::path DriveTableFile(const std::filesystem::path& system_folder) {

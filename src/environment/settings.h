@@ -21,6 +21,14 @@ std::filesystem::path SystemFolder();
 // an empty text.
 std::u16string LoadPatdatSetting(const std::filesystem::path& system_folder);
 
+// Writes "PatdatV5.ini" naming patdat_folder (a drive path, given its final
+// "\" when it lacks one) in the two-line form LoadPatdatSetting reads:
+// code page 932, CR LF. The system folder is created when missing; the file
+// is written beside the old one and renamed over it, so a failed write never
+// leaves a short settings file. False when the file cannot be written.
+bool SavePatdatSetting(const std::filesystem::path& system_folder,
+                       std::u16string_view patdat_folder);
+
 // The drive table file of the system folder ("drives.ini", lines "L=folder").
 std::filesystem::path DriveTableFile(const std::filesystem::path& system_folder);
 

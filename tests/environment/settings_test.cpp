@@ -37,6 +37,19 @@ TEST(LoadPatdatSettingTest, MissingShortAndEmptyFilesGiveNothing) {
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "PatdatV5.ini"));  // deleted
 }
 
+TEST(SavePatdatSettingTest, WritesTheFormItReadsBack) {
+  ScratchFolder dir;
+  std::filesystem::path folder = dir.path() / "new" / "settings";
+  ASSERT_TRUE(SavePatdatSetting(folder, u"D:\\パタ"));
+  std::ifstream in(folder / "PatdatV5.ini", std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  EXPECT_EQ(bytes, "[PATDAT]\r\nD:\\\x83\x70\x83\x5e\\\r\n");
+  EXPECT_EQ(LoadPatdatSetting(folder), u"D:\\パタ\\");
+  ASSERT_TRUE(SavePatdatSetting(folder, u"E:\\a,b\\"));
+  EXPECT_EQ(LoadPatdatSetting(folder), u"E:\\a,b\\");
+  EXPECT_FALSE(std::filesystem::exists(folder / "PatdatV5.ini.new"));
+}
+
 class PatdatSearchTest : public ::testing::Test {
  protected:
   PatdatSearchTest() : env_(DriveMap(), scratch_.path() / "prog") {
