@@ -1,11 +1,14 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the release build (warnings as errors), then the
+# Builds and runs every test: the format check, the release build (warnings as errors), then the
 # build with AddressSanitizer and UndefinedBehaviorSanitizer, then the Windows
 # build (MinGW-w64) with its tests under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 scripts/install-deps.sh
+
+echo "== format =="
+git ls-files -co --exclude-standard '*.cpp' '*.h' | xargs clang-format --dry-run -Werror
 
 jobs=$(nproc 2>/dev/null || echo 2)
 for preset in release sanitize; do

@@ -6,7 +6,7 @@
 #include "cli/terminal.h"
 #include "environment/patdat_search.h"
 #include "environment/settings.h"
-#include "run/conversion.h"
+#include "conversion/conversion.h"
 #include "run/run_ui.h"
 #include "text/utf8.h"
 

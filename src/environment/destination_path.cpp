@@ -5,22 +5,23 @@
 
 namespace bc {
 
-bool ValidateDestinationPath(std::u16string& path, Environment& env, RunUi& ui) {
+std::u16string_view BadDriveNameMessage() {
+  return u"規定値のドライブ名が正しくありません。ドライブ名は１文字のアルファベットと \":\" "
+         u"でなければいけません。  例 \"C:\", \"D:\"...";
+}
+
+DestinationCheck ValidateDestinationPath(std::u16string& path, Environment& env) {
   path = std::u16string(TrimBlanks(path));
-  if (AnsiMidBytes(path, 2, 1) != u":") {
-    ui.ShowMessage(
-        u"規定値のドライブ名が正しくありません。ドライブ名は１文字のアルファベットと \":\" "
-        u"でなければいけません。  例 \"C:\", \"D:\"...",
-        kStyleInformation, u"");
-    return false;
-  }
-  if (path.find_first_of(u"*?") != std::u16string::npos) return false;
-  if (path[1] != u':') return false;
+  if (AnsiMidBytes(path, 2, 1) != u":") return DestinationCheck::kBadDriveName;
+  if (path.find_first_of(u"*?") != std::u16string::npos) return DestinationCheck::kInvalid;
+  if (path[1] != u':') return DestinationCheck::kInvalid;
   if (path.size() >= 3 && path[2] != u'\\') path = path.substr(0, 2) + u"\\" + path.substr(2);
-  if (!env.SetCurrentDrive(path[0])) return false;
+  if (!env.SetCurrentDrive(path[0])) return DestinationCheck::kInvalid;
   if (path.back() != u'\\') path.push_back(u'\\');
-  if (path.size() == 3) return true;  // a drive root such as C:\ (step order kept)
-  return path.find(u"\\\\") == std::u16string::npos;
+  if (path.size() == 3)
+    return DestinationCheck::kValid;  // a drive root such as C:\ (step order kept)
+  return path.find(u"\\\\") == std::u16string::npos ? DestinationCheck::kValid
+                                                    : DestinationCheck::kInvalid;
 }
 
 }  // namespace bc

@@ -5,16 +5,24 @@
 #include <string>
 
 #include "environment/environment.h"
-#include "run/run_ui.h"
 
 namespace bc {
 
-// True when path names a folder on a ready drive in the form "C:\folder".
+// What the destination check found.
+enum class DestinationCheck {
+  kValid,
+  kBadDriveName,  // the drive part is not one letter and ":"; the user is told why
+  kInvalid,
+};
+
+// Checks that path names a folder on a ready drive in the form "C:\folder".
 // Rewrites path in place: trimmed, "\" after the drive when missing
-// ("C:work" becomes "C:\work"), and a trailing "\". Only a wrong drive
-// letter is reported to the user (with the information icon); a success
-// makes the drive current.
-bool ValidateDestinationPath(std::u16string& path, Environment& env, RunUi& ui);
+// ("C:work" becomes "C:\work"), and a trailing "\". A valid path makes its
+// drive current.
+DestinationCheck ValidateDestinationPath(std::u16string& path, Environment& env);
+
+// The explanation shown for DestinationCheck::kBadDriveName.
+std::u16string_view BadDriveNameMessage();
 
 }  // namespace bc
 

@@ -4,9 +4,9 @@
 #include <fstream>
 #include <system_error>
 
-#include "run/source_reader.h"
 #include "text/codepage.h"
 #include "text/free_format.h"
+#include "text/line_reader.h"
 #include "text/trim.h"
 
 #ifdef _WIN32
@@ -61,7 +61,7 @@ std::u16string LoadPatdatSetting(const std::filesystem::path& system_folder) {
     std::filesystem::remove(file, ec);  // leave no empty settings file behind
     return {};
   }
-  SourceReader reader;
+  LineReader reader;
   if (!reader.Open(file) || reader.AtEnd()) return {};
   reader.ReadLine();  // line 1 is never used
   if (reader.AtEnd()) return {};

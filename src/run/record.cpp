@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "run/run_error.h"
 #include "text/numeric.h"
 
 namespace bc {
@@ -51,6 +52,14 @@ bool SplitRecord(std::u16string_view line, Record& record) {
   }
   record.count = static_cast<std::int16_t>(count);
   return true;
+}
+
+void ReadRecord(LineReader& source, Record& record) {
+  std::u16string line = source.ReadLine();
+  record.line_number = source.line_number();
+  if (!SplitRecord(line, record)) {
+    throw RunError::AtLine(TooManyFieldsMessage(), record.line_number);
+  }
 }
 
 }  // namespace bc

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/line_reader.h"
+
 namespace bc {
 
 struct Record {
@@ -31,6 +33,10 @@ struct Record {
 // "＿" become one and two spaces. Returns false, leaving the record as it
 // was, when the line has more than 100 fields.
 bool SplitRecord(std::u16string_view line, Record& record);
+
+// Reads the next line into record. A line of more than 100 fields stops the
+// run with an error that names the line.
+void ReadRecord(LineReader& source, Record& record);
 
 }  // namespace bc
 

@@ -8,7 +8,7 @@
 
 namespace bc {
 
-RunContext::RunContext(const Environment& env, SourceReader& source, Record& record,
+RunContext::RunContext(const Environment& env, LineReader& source, Record& record,
                        std::u16string output_folder, std::u16string patdat_path)
     : env_(env),
       source_(source),

@@ -13,7 +13,7 @@
 #include "environment/environment.h"
 #include "run/output_file.h"
 #include "run/record.h"
-#include "run/source_reader.h"
+#include "text/line_reader.h"
 
 namespace bc {
 
@@ -36,7 +36,7 @@ struct ReferenceTables {
 
 class RunContext {
  public:
-  RunContext(const Environment& env, SourceReader& source, Record& record,
+  RunContext(const Environment& env, LineReader& source, Record& record,
              std::u16string output_folder, std::u16string patdat_path);
 
   // The current record.
@@ -100,7 +100,7 @@ class RunContext {
 
  private:
   const Environment& env_;
-  SourceReader& source_;
+  LineReader& source_;
   Record& record_;
   std::u16string output_folder_;
   std::u16string patdat_path_;

@@ -5,9 +5,9 @@
 
 #include "run/output_file.h"
 #include "run/run_error.h"
-#include "run/source_reader.h"
 #include "text/codepage.h"
 #include "text/free_format.h"
+#include "text/line_reader.h"
 #include "text/trim.h"
 
 namespace bc {
@@ -26,7 +26,7 @@ bool ReadLastByte(const std::filesystem::path& host, char* last) {
 
 std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
                                            std::u16string_view shown_name) {
-  SourceReader reader;
+  LineReader reader;
   std::error_code ec;
   if (!std::filesystem::is_regular_file(host, ec) || !reader.Open(host)) {
     throw RunError(CannotOpenMessage(shown_name));

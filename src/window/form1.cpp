@@ -14,7 +14,7 @@
 #include <optional>
 #include <system_error>
 
-#include "run/conversion.h"
+#include "conversion/conversion.h"
 #include "run/run_error.h"
 #include "text/utf8.h"
 #include "window/boring_preview.h"

@@ -6,9 +6,9 @@
 
 #include "environment/environment.h"
 #include "run/output_file.h"
-#include "run/source_reader.h"
 #include "run/table_file.h"
 #include "support/section_fixture.h"
+#include "text/line_reader.h"
 
 namespace bc {
 namespace {
@@ -29,7 +29,7 @@ TEST(HostNamesTest, JapaneseFolderAndFileNamesRoundTrip) {
 
   ReplaceTableLines(table, env.HostPath(u"D:\\地質データ\\作業.TMP"), u"土質名ＡＢ.TXT",
                     {u"3,砂礫"});
-  SourceReader reader;
+  LineReader reader;
   ASSERT_TRUE(reader.Open(table));
   EXPECT_EQ(reader.ReadLine(), u"3,砂礫");
 

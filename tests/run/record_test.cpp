@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "run/run_error.h"
-#include "run/source_reader.h"
+#include "text/line_reader.h"
 
 namespace bc {
 namespace {
@@ -61,8 +61,8 @@ TEST(SplitRecordTest, MoreThanOneHundredFieldsIsRefused) {
   EXPECT_EQ(r.count, 100);
 }
 
-TEST(SourceReaderTest, LinesEndAtCrLfOrBareCr) {
-  SourceReader reader;
+TEST(LineReaderTest, LinesEndAtCrLfOrBareCr) {
+  LineReader reader;
   reader.OpenBytes("QVN\r\na\rb\nc\r\n\r\nlast");
   std::vector<std::u16string> lines;
   while (!reader.AtEnd()) lines.push_back(reader.ReadLine());
@@ -70,8 +70,8 @@ TEST(SourceReaderTest, LinesEndAtCrLfOrBareCr) {
   EXPECT_EQ(reader.line_number(), 5);
 }
 
-TEST(SourceReaderTest, DecodesShiftJisAndReportsLongLines) {
-  SourceReader reader;
+TEST(LineReaderTest, DecodesShiftJisAndReportsLongLines) {
+  LineReader reader;
   std::string long_line = "1";
   for (int i = 0; i < 100; ++i) long_line += " x";
   reader.OpenBytes("2000 1.0 \x8D\xBB\r\n" + long_line + "\r\n");

@@ -11,7 +11,7 @@
 #include "environment/environment.h"
 #include "run/record.h"
 #include "run/run_context.h"
-#include "run/source_reader.h"
+#include "text/line_reader.h"
 
 namespace bc::testing {
 
@@ -59,7 +59,7 @@ class SectionFixture {
   std::filesystem::path output_;
   std::filesystem::path patdat_;
   Environment env_;
-  SourceReader source_;
+  LineReader source_;
   Record record_;
   std::unique_ptr<RunContext> context_;
 };

@@ -1,4 +1,4 @@
-#include "run/title_outputs.h"
+#include "titles/title_outputs.h"
 
 #include <gtest/gtest.h>
 

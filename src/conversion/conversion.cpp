@@ -1,22 +1,22 @@
-#include "run/conversion.h"
+#include "conversion/conversion.h"
 
 #include <system_error>
 
 #include "environment/destination_path.h"
 #include "run/run_context.h"
 #include "run/run_error.h"
-#include "run/source_reader.h"
 #include "run/table_file.h"
-#include "run/title_outputs.h"
 #include "site/site_sections.h"
 #include "soil/soil_sections.h"
 #include "testrecords/test_sections.h"
 #include "text/fixed_width.h"
 #include "text/free_format.h"
+#include "text/line_reader.h"
 #include "text/numeric.h"
 #include "text/separators.h"
 #include "text/str_form.h"
 #include "text/trim.h"
+#include "titles/title_outputs.h"
 
 namespace bc {
 namespace {
@@ -50,7 +50,7 @@ class ConversionRun {
   void CheckPaths();
   void CheckTag();
   void MakeDestinationFolders();
-  void OpenSource(SourceReader& source) const;
+  void OpenSource(LineReader& source) const;
   double FindDeepestLayer() const;
   Flow WriteHeaderOutputs(RunContext& ctx, double deepest);
   Flow WriteSections(RunContext& ctx);
@@ -73,7 +73,7 @@ bool ConversionRun::Run() {
     MakeDestinationFolders();
     ui_.SetBusy(true);
 
-    SourceReader source;
+    LineReader source;
     RunContext ctx(env_, source, record, destination_, request_.patdat_path);
     ctx.tables.l4 = LoadCodeTable(ctx, u"L4.TXT");
     ctx.tables.l100 = LoadCodeTable(ctx, u"L100.TXT");
@@ -99,7 +99,11 @@ bool ConversionRun::Run() {
 
 void ConversionRun::CheckPaths() {
   destination_ = request_.destination_text;
-  if (!ValidateDestinationPath(destination_, env_, ui_)) {
+  DestinationCheck check = ValidateDestinationPath(destination_, env_);
+  if (check == DestinationCheck::kBadDriveName) {
+    ui_.ShowMessage(BadDriveNameMessage(), kStyleInformation, u"");
+  }
+  if (check != DestinationCheck::kValid) {
     ui_.ShowMessage(u"指定されたパスは正しくありません。", kStyleExclamation,
                     request_.destination_text);
     ui_.FocusDestination();
@@ -118,7 +122,7 @@ void ConversionRun::CheckPaths() {
 
 void ConversionRun::CheckTag() {
   std::u16string tag(12, u' ');
-  SourceReader source;
+  LineReader source;
   if (source.Open(env_.HostPath(source_path_)) && !source.AtEnd()) {
     tag = ItemOrEmpty(ReadFreeFormatItems(source.ReadLine()), 0);
   }
@@ -160,13 +164,13 @@ void ConversionRun::MakeDestinationFolders() {
   }
 }
 
-void ConversionRun::OpenSource(SourceReader& source) const {
+void ConversionRun::OpenSource(LineReader& source) const {
   if (!source.Open(env_.HostPath(source_path_))) throw RunError(CannotOpenMessage(source_path_));
 }
 
 // The first pass: the largest depth of the code-2000 records, −999 without any.
 double ConversionRun::FindDeepestLayer() const {
-  SourceReader source;
+  LineReader source;
   OpenSource(source);
   Record record;
   double deepest = -999;

@@ -1,16 +1,15 @@
-// Reads the source record file forwards, one line at a time. Lines end at
-// CR LF or at a bare CR; a bare LF stays inside the line.
-#ifndef BORINGCONV_RUN_SOURCE_READER_H_
-#define BORINGCONV_RUN_SOURCE_READER_H_
+// Reads a code page 932 text file (the source record file, settings, tables)
+// forwards, one line at a time. Lines end at CR LF or at a bare CR; a bare LF
+// stays inside the line.
+#ifndef BORINGCONV_TEXT_LINE_READER_H_
+#define BORINGCONV_TEXT_LINE_READER_H_
 
 #include <filesystem>
 #include <string>
 
-#include "run/record.h"
-
 namespace bc {
 
-class SourceReader {
+class LineReader {
  public:
   // Reads the whole file; false when it cannot be opened or read.
   bool Open(const std::filesystem::path& path);
@@ -32,10 +31,6 @@ class SourceReader {
   long line_number_ = 0;
 };
 
-// Reads the next line into record. A line of more than 100 fields stops the
-// run with an error that names the line.
-void ReadRecord(SourceReader& source, Record& record);
-
 }  // namespace bc
 
-#endif  // BORINGCONV_RUN_SOURCE_READER_H_
+#endif  // BORINGCONV_TEXT_LINE_READER_H_

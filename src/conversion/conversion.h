@@ -1,6 +1,6 @@
 // The conversion run started by the "実  行" button or the command line.
-#ifndef BORINGCONV_RUN_CONVERSION_H_
-#define BORINGCONV_RUN_CONVERSION_H_
+#ifndef BORINGCONV_CONVERSION_CONVERSION_H_
+#define BORINGCONV_CONVERSION_CONVERSION_H_
 
 #include <string>
 
@@ -24,4 +24,4 @@ bool RunConversion(const RunRequest& request, Environment& env, RunUi& ui);
 
 }  // namespace bc
 
-#endif  // BORINGCONV_RUN_CONVERSION_H_
+#endif  // BORINGCONV_CONVERSION_CONVERSION_H_

@@ -1,4 +1,4 @@
-#include "run/title_outputs.h"
+#include "titles/title_outputs.h"
 
 #include "text/ansi_bytes.h"
 #include "text/fixed_width.h"

@@ -1,4 +1,4 @@
-#include "run/conversion.h"
+#include "conversion/conversion.h"
 
 #include <gtest/gtest.h>
 

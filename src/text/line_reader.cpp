@@ -1,14 +1,13 @@
-#include "run/source_reader.h"
+#include "text/line_reader.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "run/run_error.h"
 #include "text/codepage.h"
 
 namespace bc {
 
-bool SourceReader::Open(const std::filesystem::path& path) {
+bool LineReader::Open(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -17,13 +16,13 @@ bool SourceReader::Open(const std::filesystem::path& path) {
   return true;
 }
 
-void SourceReader::OpenBytes(std::string bytes) {
+void LineReader::OpenBytes(std::string bytes) {
   bytes_ = std::move(bytes);
   position_ = 0;
   line_number_ = 0;
 }
 
-std::u16string SourceReader::ReadLine() {
+std::u16string LineReader::ReadLine() {
   std::size_t end = bytes_.find('\r', position_);
   if (end == std::string::npos) end = bytes_.size();
   std::u16string line = DecodeAnsi(std::string_view(bytes_).substr(position_, end - position_));
@@ -34,14 +33,6 @@ std::u16string SourceReader::ReadLine() {
   }
   ++line_number_;
   return line;
-}
-
-void ReadRecord(SourceReader& source, Record& record) {
-  std::u16string line = source.ReadLine();
-  record.line_number = source.line_number();
-  if (!SplitRecord(line, record)) {
-    throw RunError::AtLine(TooManyFieldsMessage(), record.line_number);
-  }
 }
 
 }  // namespace bc

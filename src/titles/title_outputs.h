@@ -1,8 +1,8 @@
 // The header block of a source file and the files written from it:
 // CNT.TXT from the destination path, TITL01.TXT and TITL02.TXT from the
 // title blocks.
-#ifndef BORINGCONV_RUN_TITLE_OUTPUTS_H_
-#define BORINGCONV_RUN_TITLE_OUTPUTS_H_
+#ifndef BORINGCONV_TITLES_TITLE_OUTPUTS_H_
+#define BORINGCONV_TITLES_TITLE_OUTPUTS_H_
 
 #include <array>
 #include <functional>
@@ -38,4 +38,4 @@ void WriteTitleFiles(const RunContext& ctx, const TitleBlocks& titles);
 
 }  // namespace bc
 
-#endif  // BORINGCONV_RUN_TITLE_OUTPUTS_H_
+#endif  // BORINGCONV_TITLES_TITLE_OUTPUTS_H_
