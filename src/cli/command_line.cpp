@@ -4,9 +4,9 @@
 #include <system_error>
 
 #include "cli/terminal.h"
+#include "conversion/conversion.h"
 #include "environment/patdat_search.h"
 #include "environment/settings.h"
-#include "conversion/conversion.h"
 #include "run/run_ui.h"
 #include "text/utf8.h"
 
@@ -23,6 +23,10 @@ class TerminalUi : public RunUi {
   explicit TerminalUi(std::optional<bool> answer) : answer_(answer) {}
 
   void SetStatus(std::u16string_view text) override { status_ = text; }
+  void ShowWaiting(std::u16string_view text) override {
+    status_ = text;
+    WriteText(stderr, std::u16string(text) + u"\n");
+  }
   void SetBusy(bool) override {}
   void Repaint() override {}
 

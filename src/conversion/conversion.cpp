@@ -1,11 +1,10 @@
 #include "conversion/conversion.h"
 
-#include <system_error>
+#include <memory>
 
 #include "environment/destination_path.h"
 #include "run/run_context.h"
 #include "run/run_error.h"
-#include "run/table_file.h"
 #include "site/site_sections.h"
 #include "soil/soil_sections.h"
 #include "testrecords/test_sections.h"
@@ -23,13 +22,15 @@ namespace {
 
 constexpr char16_t kWorkingText[] = u"只今変換中！　しばらくお待ちください。";
 constexpr char16_t kSuccessText[] = u"変換が正常に終了しました。";
+constexpr char16_t kWaitingText[] =
+    u"他の変換がパターンデータフォルダを使っています。終わるまで待っています…";
 
 // Stops the run quietly after a message the user has seen.
 struct Stopped {};
 
 std::vector<CodeName> LoadCodeTable(const RunContext& ctx, std::u16string_view name) {
   std::vector<CodeName> table;
-  for (const auto& items : ReadTableEntries(ctx.PatdatFile(name), ctx.PatdatName(name))) {
+  for (const auto& items : ctx.store().Table(name).entries()) {
     table.push_back({ItemOrEmpty(items, 0), ItemOrEmpty(items, 1)});
   }
   return table;
@@ -37,8 +38,16 @@ std::vector<CodeName> LoadCodeTable(const RunContext& ctx, std::u16string_view n
 
 class ConversionRun {
  public:
-  ConversionRun(const RunRequest& request, Environment& env, RunUi& ui)
-      : request_(request), env_(env), ui_(ui) {}
+  ConversionRun(const RunRequest& request, Environment& env, RunUi& ui, const RunOptions& options,
+                PatternStore* store)
+      : request_(request),
+        env_(env),
+        ui_(ui),
+        options_(options),
+        fs_(store                 ? store->file_system()
+            : options.file_system ? *options.file_system
+                                  : FileSystem::Default()),
+        store_(store) {}
 
   bool Run();
 
@@ -50,7 +59,7 @@ class ConversionRun {
   void CheckPaths();
   void CheckTag();
   void MakeDestinationFolders();
-  void OpenSource(LineReader& source) const;
+  PatternStore& OpenStore();
   double FindDeepestLayer() const;
   Flow WriteHeaderOutputs(RunContext& ctx, double deepest);
   Flow WriteSections(RunContext& ctx);
@@ -59,6 +68,11 @@ class ConversionRun {
   const RunRequest& request_;
   Environment& env_;
   RunUi& ui_;
+  const RunOptions& options_;
+  FileSystem& fs_;
+  PatternStore* store_;                      // the caller's, already open
+  std::unique_ptr<PatternStore> own_store_;  // or the run's own
+  std::string source_bytes_;                 // the source, read once
   std::u16string source_path_;
   std::u16string destination_;  // validated and normalised, ending in "\"
 };
@@ -73,15 +87,16 @@ bool ConversionRun::Run() {
     MakeDestinationFolders();
     ui_.SetBusy(true);
 
+    PatternStore& store = OpenStore();
     LineReader source;
-    RunContext ctx(env_, source, record, destination_, request_.patdat_path);
+    RunContext ctx(env_, source, record, destination_, store);
     ctx.tables.l4 = LoadCodeTable(ctx, u"L4.TXT");
     ctx.tables.l100 = LoadCodeTable(ctx, u"L100.TXT");
     ctx.tables.l8 = LoadCodeTable(ctx, u"L8.TXT");
     ctx.tables.l10 = LoadCodeTable(ctx, u"L10.TXT");
 
     double deepest = FindDeepestLayer();
-    OpenSource(source);
+    source.OpenBytes(std::move(source_bytes_));
     if (WriteHeaderOutputs(ctx, deepest) == Flow::kContinue) WriteSections(ctx);
   } catch (const Stopped&) {
     return false;
@@ -120,10 +135,15 @@ void ConversionRun::CheckPaths() {
   }
 }
 
+// Reads the source, the one time it is read from the disk.
 void ConversionRun::CheckTag() {
   std::u16string tag(12, u' ');
+  ReadStatus status = fs_.ReadFile(env_.HostPath(source_path_), &source_bytes_);
+  if (status == ReadStatus::kReadError) throw RunError(CannotReadMessage(source_path_));
+  if (status == ReadStatus::kCannotOpen) source_bytes_.clear();
   LineReader source;
-  if (source.Open(env_.HostPath(source_path_)) && !source.AtEnd()) {
+  source.OpenBytes(source_bytes_);
+  if (status == ReadStatus::kOk && !source.AtEnd()) {
     tag = ItemOrEmpty(ReadFreeFormatItems(source.ReadLine()), 0);
   }
   if (tag.compare(0, 3, u"QVN") != 0) {
@@ -136,10 +156,7 @@ void ConversionRun::MakeDestinationFolders() {
   std::vector<std::u16string> parts;
   std::size_t count = static_cast<std::size_t>(CountSeparators(destination_, u"\\"));
   SplitAtSeparators(destination_, u"\\", parts);
-  auto exists = [&](const std::u16string& path) {
-    std::error_code ec;
-    return std::filesystem::exists(env_.HostPath(path), ec);
-  };
+  auto exists = [&](const std::u16string& path) { return fs_.Exists(env_.HostPath(path)); };
 
   std::vector<std::u16string> prefixes{parts[1]};
   for (std::size_t i = 2; i <= count + 1; ++i)
@@ -158,20 +175,31 @@ void ConversionRun::MakeDestinationFolders() {
   }
   for (std::size_t i = 1; i < prefixes.size(); ++i) {
     if (exists(prefixes[i])) continue;
-    std::error_code ec;
-    std::filesystem::create_directory(env_.HostPath(prefixes[i]), ec);
-    if (ec) throw RunError(u"フォルダを作成できません: " + prefixes[i]);
+    if (!fs_.CreateFolder(env_.HostPath(prefixes[i]))) {
+      throw RunError(u"フォルダを作成できません: " + prefixes[i]);
+    }
   }
 }
 
-void ConversionRun::OpenSource(LineReader& source) const {
-  if (!source.Open(env_.HostPath(source_path_))) throw RunError(CannotOpenMessage(source_path_));
+PatternStore& ConversionRun::OpenStore() {
+  if (store_) return *store_;
+  PatternStore::Options options;
+  options.file_system = &fs_;
+  options.lock_timeout = options_.lock_timeout;
+  bool waited = false;
+  options.on_wait = [&] {
+    waited = true;
+    ui_.ShowWaiting(kWaitingText);
+  };
+  own_store_ = PatternStore::Open(env_, request_.patdat_path, options);
+  if (waited) ui_.SetStatus(kWorkingText);
+  return *own_store_;
 }
 
 // The first pass: the largest depth of the code-2000 records, −999 without any.
 double ConversionRun::FindDeepestLayer() const {
   LineReader source;
-  OpenSource(source);
+  source.OpenBytes(source_bytes_);
   Record record;
   double deepest = -999;
   if (!source.AtEnd()) ReadRecord(source, record);  // the tag line
@@ -246,7 +274,17 @@ void ConversionRun::Report(const RunError& error, long line_number) {
 }  // namespace
 
 bool RunConversion(const RunRequest& request, Environment& env, RunUi& ui) {
-  return ConversionRun(request, env, ui).Run();
+  return RunConversion(request, env, ui, RunOptions());
+}
+
+bool RunConversion(const RunRequest& request, Environment& env, RunUi& ui,
+                   const RunOptions& options) {
+  return ConversionRun(request, env, ui, options, nullptr).Run();
+}
+
+bool RunConversion(const RunRequest& request, Environment& env, RunUi& ui, PatternStore& store) {
+  RunOptions options;
+  return ConversionRun(request, env, ui, options, &store).Run();
 }
 
 }  // namespace bc

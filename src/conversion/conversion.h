@@ -2,9 +2,12 @@
 #ifndef BORINGCONV_CONVERSION_CONVERSION_H_
 #define BORINGCONV_CONVERSION_CONVERSION_H_
 
+#include <chrono>
 #include <string>
 
 #include "environment/environment.h"
+#include "run/file_system.h"
+#include "run/pattern_store.h"
 #include "run/run_ui.h"
 
 namespace bc {
@@ -19,8 +22,21 @@ struct RunRequest {
 // then writes every output file. Returns true when the run reached its
 // successful end and showed "変換が正常に終了しました。"; false when it stopped
 // on a message. Changes the environment's current drive as the destination
-// check does.
+// check does. The run holds the pattern-data folder's lock from before the
+// first table is read to its end; while another run holds it, this one
+// waits, says so, and stops after a minute.
 bool RunConversion(const RunRequest& request, Environment& env, RunUi& ui);
+
+struct RunOptions {
+  FileSystem* file_system = nullptr;  // the host's when null
+  std::chrono::milliseconds lock_timeout{60000};
+};
+bool RunConversion(const RunRequest& request, Environment& env, RunUi& ui,
+                   const RunOptions& options);
+
+// A run on an open store (a batch opens the folder once for all its runs):
+// request.patdat_path is not used, the store's folder and files are.
+bool RunConversion(const RunRequest& request, Environment& env, RunUi& ui, PatternStore& store);
 
 }  // namespace bc
 

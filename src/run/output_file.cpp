@@ -5,26 +5,34 @@
 
 namespace bc {
 
-OutputFile::OutputFile(const std::filesystem::path& host, std::u16string shown_name)
-    : out_(host, std::ios::binary | std::ios::trunc), shown_name_(std::move(shown_name)) {
-  if (!out_) throw RunError(CannotOpenMessage(shown_name_));
+OutputFile::OutputFile(FileSystem& fs, const std::filesystem::path& host, std::u16string shown_name)
+    : shown_name_(std::move(shown_name)) {
+  switch (fs.OpenWritable(host, WriteMode::kReplace, &file_)) {
+    case OpenStatus::kOk:
+      return;
+    case OpenStatus::kSymlink:
+      throw RunError(SymlinkOutputMessage(shown_name_));
+    case OpenStatus::kFailed:
+      break;
+  }
+  throw RunError(CannotOpenMessage(shown_name_));
 }
+
+OutputFile::OutputFile(const std::filesystem::path& host, std::u16string shown_name)
+    : OutputFile(FileSystem::Default(), host, std::move(shown_name)) {}
 
 OutputFile::~OutputFile() = default;
 
 void OutputFile::WriteLine(std::u16string_view line) {
   std::string bytes = EncodeAnsi(line);
   bytes += "\r\n";
-  out_.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  if (!out_) throw RunError(CannotWriteMessage(shown_name_));
+  if (!file_ || !file_->Write(bytes)) throw RunError(CannotWriteMessage(shown_name_));
 }
 
 void OutputFile::Close() {
-  if (!out_.is_open()) return;
-  out_.flush();
-  bool ok = static_cast<bool>(out_);
-  out_.close();
-  if (!ok || out_.fail()) throw RunError(CannotWriteMessage(shown_name_));
+  if (!file_) return;
+  std::unique_ptr<WritableFile> file = std::move(file_);
+  if (!file->Close()) throw RunError(CannotWriteMessage(shown_name_));
 }
 
 }  // namespace bc

@@ -3,16 +3,20 @@
 #define BORINGCONV_RUN_OUTPUT_FILE_H_
 
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <string>
 #include <string_view>
+
+#include "run/file_system.h"
 
 namespace bc {
 
 class OutputFile {
  public:
   // Creates or replaces the file. shown_name names it in messages. Throws
-  // RunError when the file cannot be created.
+  // RunError when the file cannot be created, or when its name is a symbolic
+  // link: an output never overwrites the file a link points at.
+  OutputFile(FileSystem& fs, const std::filesystem::path& host, std::u16string shown_name);
   OutputFile(const std::filesystem::path& host, std::u16string shown_name);
   ~OutputFile();
 
@@ -27,7 +31,7 @@ class OutputFile {
   void Close();
 
  private:
-  std::ofstream out_;
+  std::unique_ptr<WritableFile> file_;
   std::u16string shown_name_;
 };
 

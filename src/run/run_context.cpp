@@ -9,12 +9,22 @@
 namespace bc {
 
 RunContext::RunContext(const Environment& env, LineReader& source, Record& record,
+                       std::u16string output_folder, PatternStore& store)
+    : env_(env),
+      source_(source),
+      record_(record),
+      output_folder_(std::move(output_folder)),
+      store_(store) {}
+
+RunContext::RunContext(const Environment& env, LineReader& source, Record& record,
                        std::u16string output_folder, std::u16string patdat_path)
     : env_(env),
       source_(source),
       record_(record),
       output_folder_(std::move(output_folder)),
-      patdat_path_(std::move(patdat_path)) {}
+      own_store_(
+          std::make_unique<PatternStore>(env, std::move(patdat_path), FileSystem::Default())),
+      store_(*own_store_) {}
 
 void RunContext::Next() {
   std::u16string line = source_.ReadLine();
@@ -31,11 +41,7 @@ void RunContext::Resplit(std::u16string_view line, long line_number) {
 
 OutputFile RunContext::CreateOutput(std::u16string_view name) const {
   std::u16string shown = output_folder_ + std::u16string(name);
-  return OutputFile(env_.HostPath(shown), shown);
-}
-
-std::filesystem::path RunContext::PatdatFile(std::u16string_view name) const {
-  return env_.HostPath(PatdatName(name));
+  return OutputFile(store_.file_system(), env_.HostPath(shown), shown);
 }
 
 std::int16_t Int16OrStop(double value) {

@@ -6,12 +6,14 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "environment/environment.h"
 #include "run/output_file.h"
+#include "run/pattern_store.h"
 #include "run/record.h"
 #include "text/line_reader.h"
 
@@ -36,6 +38,10 @@ struct ReferenceTables {
 
 class RunContext {
  public:
+  // A run over the pattern-data folder of an open store.
+  RunContext(const Environment& env, LineReader& source, Record& record,
+             std::u16string output_folder, PatternStore& store);
+  // A run with a store of its own, without the folder's lock.
   RunContext(const Environment& env, LineReader& source, Record& record,
              std::u16string output_folder, std::u16string patdat_path);
 
@@ -59,11 +65,11 @@ class RunContext {
   // Creates or replaces an output file in the destination folder.
   OutputFile CreateOutput(std::u16string_view name) const;
 
-  // The host path and the shown name of a file of the pattern-data folder.
-  std::filesystem::path PatdatFile(std::u16string_view name) const;
-  std::u16string PatdatName(std::u16string_view name) const {
-    return patdat_path_ + std::u16string(name);
-  }
+  // The tables of the pattern-data folder.
+  PatternStore& store() const { return store_; }
+
+  // The shown name of a file of the pattern-data folder.
+  std::u16string PatdatName(std::u16string_view name) const { return store_.ShownName(name); }
 
   const Environment& env() const { return env_; }
   const std::u16string& output_folder() const { return output_folder_; }
@@ -103,7 +109,8 @@ class RunContext {
   LineReader& source_;
   Record& record_;
   std::u16string output_folder_;
-  std::u16string patdat_path_;
+  std::unique_ptr<PatternStore> own_store_;
+  PatternStore& store_;
   std::u16string current_line_;
 };
 

@@ -22,6 +22,15 @@ std::u16string CannotWriteMessage(std::u16string_view path) {
          std::u16string(path);
 }
 
+std::u16string CannotReadMessage(std::u16string_view path) {
+  return u"ファイルを読み込めません（ディスクやネットワークの状態を確認してください）: " +
+         std::u16string(path);
+}
+
+std::u16string SymlinkOutputMessage(std::u16string_view path) {
+  return u"出力ファイルの名前がシンボリックリンクのため書き込みません: " + std::u16string(path);
+}
+
 std::u16string NumberOutOfRangeMessage() {
   return u"数値が扱える範囲（-32768～32767）を超えています。";
 }

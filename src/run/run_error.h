@@ -33,6 +33,8 @@ class RunError : public std::runtime_error {
 // Messages of the run's own failures, shared by every writer.
 std::u16string CannotOpenMessage(std::u16string_view path);
 std::u16string CannotWriteMessage(std::u16string_view path);
+std::u16string CannotReadMessage(std::u16string_view path);
+std::u16string SymlinkOutputMessage(std::u16string_view path);
 std::u16string NumberOutOfRangeMessage();
 std::u16string TooManyFieldsMessage();
 

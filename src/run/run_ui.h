@@ -27,6 +27,13 @@ class RunUi {
   // The status label (Label3).
   virtual void SetStatus(std::u16string_view text) = 0;
 
+  // Says that the run waits for another one (the pattern-data folder's
+  // lock); a terminal shows it as a line of its own.
+  virtual void ShowWaiting(std::u16string_view text) {
+    SetStatus(text);
+    Repaint();
+  }
+
   // Shows a message and returns the answer. An empty title means the
   // program's default title.
   virtual int ShowMessage(std::u16string_view text, int style, std::u16string_view title) = 0;

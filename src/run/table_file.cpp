@@ -1,9 +1,5 @@
 #include "run/table_file.h"
 
-#include <fstream>
-#include <system_error>
-
-#include "run/output_file.h"
 #include "run/run_error.h"
 #include "text/codepage.h"
 #include "text/free_format.h"
@@ -13,24 +9,48 @@
 namespace bc {
 namespace {
 
-// The file's last byte, 0 for an empty file. False when it cannot be read.
-bool ReadLastByte(const std::filesystem::path& host, char* last) {
-  std::ifstream in(host, std::ios::binary | std::ios::ate);
-  if (!in) return false;
-  *last = '\0';
-  if (in.tellg() > 0 && !in.seekg(-1, std::ios::end).get(*last)) return false;
-  return true;
+std::string EncodeLines(const std::vector<std::u16string>& lines) {
+  std::string bytes;
+  for (const std::u16string& line : lines) {
+    bytes += EncodeAnsi(line);
+    bytes += "\r\n";
+  }
+  return bytes;
+}
+
+// Writes bytes to the file; false on any failure,
+// a short write included.
+bool WriteWhole(FileSystem& fs, const std::filesystem::path& host, WriteMode mode,
+                std::string_view bytes, bool sync) {
+  std::unique_ptr<WritableFile> file;
+  if (fs.OpenWritable(host, mode, &file) != OpenStatus::kOk) return false;
+  bool ok = file->Write(bytes) && (!sync || file->Sync());
+  return file->Close() && ok;
 }
 
 }  // namespace
 
-std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
-                                           std::u16string_view shown_name) {
-  LineReader reader;
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(host, ec) || !reader.Open(host)) {
-    throw RunError(CannotOpenMessage(shown_name));
+TableTail TailOf(std::string_view bytes) {
+  return {bytes.size(), bytes.empty() ? '\0' : bytes.back()};
+}
+
+std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
+                           std::u16string_view shown_name) {
+  std::string bytes;
+  switch (fs.ReadFile(host, &bytes)) {
+    case ReadStatus::kOk:
+      return bytes;
+    case ReadStatus::kCannotOpen:
+      throw RunError(CannotOpenMessage(shown_name));
+    case ReadStatus::kReadError:
+      break;
   }
+  throw RunError(CannotReadMessage(shown_name));
+}
+
+std::vector<std::u16string> SplitTableLines(std::string_view bytes) {
+  LineReader reader;
+  reader.OpenBytes(std::string(bytes));
   std::vector<std::u16string> lines;
   while (!reader.AtEnd()) {
     // Unlike the source file, a table may have been saved with bare LF line
@@ -47,6 +67,11 @@ std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
   return lines;
 }
 
+std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
+                                           std::u16string_view shown_name) {
+  return SplitTableLines(ReadTableBytes(FileSystem::Default(), host, shown_name));
+}
+
 std::vector<std::vector<std::u16string>> ReadTableEntries(const std::filesystem::path& host,
                                                           std::u16string_view shown_name) {
   std::vector<std::vector<std::u16string>> entries;
@@ -56,33 +81,45 @@ std::vector<std::vector<std::u16string>> ReadTableEntries(const std::filesystem:
   return entries;
 }
 
+std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
+                            std::u16string_view shown_name, std::u16string_view line,
+                            TableTail* tail) {
+  std::optional<std::uint64_t> size = fs.FileSize(host);
+  if (!size) throw RunError(CannotOpenMessage(shown_name));
+  TableTail end =
+      tail && tail->size == *size ? *tail : TailOf(ReadTableBytes(fs, host, shown_name));
+  std::string line_end;
+  if (end.last != '\0' && end.last != '\n' && end.last != '\r') line_end = "\r\n";
+  std::string bytes = EncodeAnsi(line);
+  bytes += "\r\n";
+  if (!WriteWhole(fs, host, WriteMode::kAppend, line_end + bytes, false)) {
+    // No torn line may stay: the next run would read it as a real entry.
+    fs.Truncate(host, end.size);
+    throw RunError(CannotWriteMessage(shown_name));
+  }
+  if (tail) *tail = {end.size + line_end.size() + bytes.size(), '\n'};
+  return bytes;
+}
+
 void AppendTableLine(const std::filesystem::path& host, std::u16string_view shown_name,
                      std::u16string_view line) {
-  char last = '\0';
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(host, ec) || !ReadLastByte(host, &last)) {
-    throw RunError(CannotOpenMessage(shown_name));
+  AppendTableLine(FileSystem::Default(), host, shown_name, line, nullptr);
+}
+
+std::string ReplaceTableLines(FileSystem& fs, const std::filesystem::path& host,
+                              const std::filesystem::path& scratch, std::u16string_view shown_name,
+                              const std::vector<std::u16string>& lines) {
+  std::string bytes = EncodeLines(lines);
+  if (!WriteWhole(fs, scratch, WriteMode::kReplace, bytes, true) || !fs.Rename(scratch, host)) {
+    fs.Remove(scratch);
+    throw RunError(CannotWriteMessage(shown_name));
   }
-  std::string out;
-  if (last != '\0' && last != '\n' && last != '\r') out = "\r\n";
-  out += EncodeAnsi(line);
-  out += "\r\n";
-  std::ofstream file(host, std::ios::binary | std::ios::app);
-  file.write(out.data(), static_cast<std::streamsize>(out.size()));
-  file.close();
-  if (!file) throw RunError(CannotWriteMessage(shown_name));
+  return bytes;
 }
 
 void ReplaceTableLines(const std::filesystem::path& host, const std::filesystem::path& scratch,
                        std::u16string_view shown_name, const std::vector<std::u16string>& lines) {
-  {
-    OutputFile out(scratch, std::u16string(shown_name));
-    for (const std::u16string& line : lines) out.WriteLine(line);
-    out.Close();
-  }
-  std::error_code ec;
-  std::filesystem::rename(scratch, host, ec);  // replaces the old table in one step
-  if (ec) throw RunError(CannotWriteMessage(shown_name));
+  ReplaceTableLines(FileSystem::Default(), host, scratch, shown_name, lines);
 }
 
 }  // namespace bc

@@ -1,17 +1,36 @@
-// Table files of the pattern-data folder: read whole, or grown one line at
-// a time. Every failure stops the run with a message naming the file.
+// Table files of the pattern-data folder: read whole, grown one line at a
+// time, or replaced in one step. Every failure stops the run with a message
+// naming the file, and leaves the file as it was.
 #ifndef BORINGCONV_RUN_TABLE_FILE_H_
 #define BORINGCONV_RUN_TABLE_FILE_H_
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "run/file_system.h"
+
 namespace bc {
 
-// Every line of the file, decoded; lines end at CR LF, CR or LF. A missing
-// or unreadable file throws.
+// The end of a table file as its reader last saw it.
+struct TableTail {
+  std::uint64_t size = 0;
+  char last = '\0';  // '\0' for an empty file
+};
+
+TableTail TailOf(std::string_view bytes);
+
+// The bytes of a table. A missing or unreadable file throws.
+std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
+                           std::u16string_view shown_name);
+
+// Every line of the bytes, decoded; lines end at CR LF, CR or LF.
+std::vector<std::u16string> SplitTableLines(std::string_view bytes);
+
+// SplitTableLines of the file.
 std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
                                            std::u16string_view shown_name);
 
@@ -21,14 +40,25 @@ std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
 std::vector<std::vector<std::u16string>> ReadTableEntries(const std::filesystem::path& host,
                                                           std::u16string_view shown_name);
 
-// Appends line and CR LF to an existing table. When the file's last line has
-// no line end, one is written first, so that the new line never merges into
-// the last entry.
+// Appends line and CR LF to an existing table and returns those bytes.
+// When the file's last line has no line end, one is written first, so that
+// the new line never merges into the last entry. tail, when given, spares
+// reading the file while it still has the size seen, and is moved to the
+// new end. A failed or short write cuts the file back to its old length
+// before the run stops.
+std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
+                            std::u16string_view shown_name, std::u16string_view line,
+                            TableTail* tail);
 void AppendTableLine(const std::filesystem::path& host, std::u16string_view shown_name,
                      std::u16string_view line);
 
-// Replaces the table's contents in one step: the lines go to a scratch file
-// beside it, which is flushed and renamed over the table.
+// Replaces the table's contents in one step and returns the bytes written:
+// the lines go to the scratch file beside it, which is synced to the disk
+// and renamed over the table. On failure the scratch file is removed and
+// the table is left as it was.
+std::string ReplaceTableLines(FileSystem& fs, const std::filesystem::path& host,
+                              const std::filesystem::path& scratch, std::u16string_view shown_name,
+                              const std::vector<std::u16string>& lines);
 void ReplaceTableLines(const std::filesystem::path& host, const std::filesystem::path& scratch,
                        std::u16string_view shown_name, const std::vector<std::u16string>& lines);
 

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "run/run_context.h"
-#include "run/table_file.h"
 #include "text/free_format.h"
 #include "text/numeric.h"
 #include "text/str_form.h"
@@ -17,38 +16,44 @@ namespace {
 // Codes are two characters wide in the table and in R30.TXT.
 constexpr int kCodeLimit = 100;
 
+std::u16string NameKey(const PatternTable::Items& items) {
+  return ToFullWidth(ItemOrEmpty(items, 1));
+}
+
+// The code of the last entry named name; an empty part is no name: it must
+// not take the code of an entry that lacks its name.
+void LookUp(PatternTable& table, const std::u16string& name, std::u16string& code) {
+  if (name.empty()) return;
+  const std::vector<std::size_t>& found = table.Find(NameKey, name);
+  if (!found.empty()) code = ItemOrEmpty(table.entries()[found.back()], 0);
+}
+
 // Gives name the next free code and records it in the table.
-void AddName(const std::filesystem::path& host, std::u16string_view shown_name,
-             const std::u16string& name, std::u16string& code, int& next) {
+void AddName(PatternStore& store, std::u16string_view table, const std::u16string& name,
+             std::u16string& code, int& next) {
   if (IsBlankText(name) || !IsBlankText(code) || next >= kCodeLimit) return;
   code = RightFit(StrInteger(next), 2);
-  AppendTableLine(host, shown_name, code + u"," + name);
+  store.Append(table, code + u"," + name);
   ++next;
 }
 
 }  // namespace
 
-NamePairCodes CodeNamePair(const std::filesystem::path& host, std::u16string_view shown_name,
-                           const NamePair& pair) {
+NamePairCodes CodeNamePair(PatternStore& store, std::u16string_view table, const NamePair& pair) {
+  PatternTable& entries = store.Table(table);
+  // A code beyond 16 bits stops the run, as the table's reader always did.
+  double value = entries.highest_code();
+  std::int16_t highest = value > 0 ? Int16OrStop(value) : 0;
   NamePairCodes codes;
-  std::int16_t highest = 0;
-  for (const std::vector<std::u16string>& entry : ReadTableEntries(host, shown_name)) {
-    std::u16string code = ItemOrEmpty(entry, 0);
-    double value = NumericValue(code);
-    if (value > highest) highest = Int16OrStop(value);
-    // An empty part is no name: it must not take the code of an entry
-    // that lacks its name.
-    std::u16string name = ToFullWidth(ItemOrEmpty(entry, 1));
-    if (!pair.first.empty() && name == pair.first) codes.first = code;
-    if (!pair.second.empty() && name == pair.second) codes.second = code;
-  }
+  LookUp(entries, pair.first, codes.first);
+  LookUp(entries, pair.second, codes.second);
 
   int next = highest + 1;
-  AddName(host, shown_name, pair.first, codes.first, next);
+  AddName(store, table, pair.first, codes.first, next);
   // A range of one new name to itself is one entry, not two under
   // different codes.
   if (pair.second == pair.first) codes.second = codes.first;
-  AddName(host, shown_name, pair.second, codes.second, next);
+  AddName(store, table, pair.second, codes.second, next);
   return codes;
 }
 

@@ -4,9 +4,9 @@
 #ifndef BORINGCONV_SITE_NAME_CODE_TABLE_H_
 #define BORINGCONV_SITE_NAME_CODE_TABLE_H_
 
-#include <filesystem>
 #include <string_view>
 
+#include "run/pattern_store.h"
 #include "site/name_pair.h"
 
 namespace bc {
@@ -15,8 +15,7 @@ namespace bc {
 // matching entry wins) and appends each name not found under the next free
 // code, while that code stays below 100. Found codes are returned as read;
 // new ones right-fitted to 2 characters. A missing table stops the run.
-NamePairCodes CodeNamePair(const std::filesystem::path& host, std::u16string_view shown_name,
-                           const NamePair& pair);
+NamePairCodes CodeNamePair(PatternStore& store, std::u16string_view table, const NamePair& pair);
 
 }  // namespace bc
 

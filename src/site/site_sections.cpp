@@ -26,9 +26,7 @@ Flow RunNamePairSection(RunContext& ctx) {
   Flow flow = ctx.WhileCode(3070, [&] {
     const Record& record = ctx.record();
     NamePair pair = SplitNamePair(record.Field(3));
-    // The table is read afresh for every record: it may have grown.
-    NamePairCodes codes =
-        CodeNamePair(ctx.PatdatFile(u"L19.TXT"), ctx.PatdatName(u"L19.TXT"), pair);
+    NamePairCodes codes = CodeNamePair(ctx.store(), u"L19.TXT", pair);
     out.WriteLine(NamePairLine(number, record.Field(2), pair, codes));
     Advance(number);
   });

@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "run/table_file.h"
 #include "soil/range_split.h"
 #include "text/free_format.h"
 #include "text/numeric.h"
@@ -21,31 +20,30 @@ struct HalfCode {
   std::u16string code{kNoCode};
 };
 
-// Attribute 5's table has a spare field between code and name.
-std::size_t NameItem(int attribute) { return attribute == 5 ? 2 : 1; }
-
 std::u16string TableName(int attribute) {
   return u"L" + StrInteger(12 + attribute).substr(1) + u".TXT";
 }
 
+// Names are compared in their full-width form; attribute 5's table has a
+// spare field between code and name.
+std::u16string NameKey(const PatternTable::Items& items) {
+  return ToFullWidth(ItemOrEmpty(items, 1));
+}
+std::u16string SpacedNameKey(const PatternTable::Items& items) {
+  return ToFullWidth(ItemOrEmpty(items, 2));
+}
+
 // Finds the codes of both halves (the last matching entry wins) and returns
-// the highest code of the table. Names are compared in their full-width form;
-// the halves are too, so that a half written to the table as it came is found
-// there again next time.
-double LookUpHalves(const std::vector<std::vector<std::u16string>>& entries, int attribute,
-                    std::array<HalfCode, 2>& halves) {
-  double highest = 0;
-  std::array<std::u16string, 2> wanted = {ToFullWidth(halves[0].half), ToFullWidth(halves[1].half)};
-  for (const std::vector<std::u16string>& items : entries) {
-    std::u16string code = ItemOrEmpty(items, 0);
-    double value = NumericValue(code);
-    if (value > highest) highest = RoundHalfEven(value);
-    std::u16string name = ToFullWidth(ItemOrEmpty(items, NameItem(attribute)));
-    for (std::size_t i = 0; i < halves.size(); ++i) {
-      if (wanted[i] == name) halves[i].code = code;
-    }
+// the highest code of the table. The halves are compared in full-width form
+// too, so that a half written to the table as it came is found there again
+// next time.
+double LookUpHalves(PatternTable& table, int attribute, std::array<HalfCode, 2>& halves) {
+  PatternTable::KeyOf key_of = attribute == 5 ? SpacedNameKey : NameKey;
+  for (HalfCode& half : halves) {
+    const std::vector<std::size_t>& found = table.Find(key_of, ToFullWidth(half.half));
+    if (!found.empty()) half.code = ItemOrEmpty(table.entries()[found.back()], 0);
   }
-  return highest;
+  return table.highest_code() > 0 ? RoundHalfEven(table.highest_code()) : 0;
 }
 
 // Gives each new, non-blank half the next free code and appends it to the
@@ -57,8 +55,7 @@ void AddNewHalves(const RunContext& ctx, int attribute, double next_code,
     if (IsBlankText(half.half) || !IsBlankText(half.code) || next_code >= kCodeLimit) continue;
     half.code = RightFit(StrInteger(static_cast<long long>(next_code)), 2);
     std::u16string spare = attribute == 5 ? u"      ," : u"";
-    AppendTableLine(ctx.PatdatFile(table), ctx.PatdatName(table),
-                    half.code + u"," + spare + half.half);
+    ctx.store().Append(table, half.code + u"," + spare + half.half);
     next_code += 1;
   }
 }
@@ -70,9 +67,7 @@ void WriteLayerAttributeLines(const RunContext& ctx, AttributeFiles& out, const 
   for (int attribute = 1; attribute <= kAttributeCount; ++attribute) {
     RangeParts parts = SplitAtRange(record.Field(4 + attribute));
     std::array<HalfCode, 2> halves = {HalfCode{parts.first}, HalfCode{parts.second}};
-    std::u16string table = TableName(attribute);
-    double highest = LookUpHalves(ReadTableEntries(ctx.PatdatFile(table), ctx.PatdatName(table)),
-                                  attribute, halves);
+    double highest = LookUpHalves(ctx.store().Table(TableName(attribute)), attribute, halves);
     AddNewHalves(ctx, attribute, highest + 1, halves);
 
     std::size_t index = static_cast<std::size_t>(attribute - 1);

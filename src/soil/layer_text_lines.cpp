@@ -32,13 +32,19 @@ void WriteTextLine(OutputFile& out, LayerTextState& state, std::u16string_view d
 // Cuts pieces of at most 255 bytes from the front of text while more than 255
 // bytes remain; a double-byte character at the limit starts the next piece
 // instead of being split. text keeps the remainder.
+// The remainder is measured once and cut once, so that a long text costs
+// time in proportion to its length.
 std::vector<std::u16string> CutPieces(std::u16string& text) {
   std::vector<std::u16string> pieces;
-  while (AnsiSize(text) > kLayerTextWidth) {
-    std::u16string piece = AnsiLeftBytes(text, kLayerTextWidth);
-    text.erase(0, piece.size());
+  std::u16string_view rest = text;
+  std::size_t rest_size = AnsiSize(rest);
+  while (rest_size > kLayerTextWidth) {
+    std::u16string piece = AnsiLeftBytes(rest, kLayerTextWidth);
+    rest.remove_prefix(piece.size());
+    rest_size -= AnsiSize(piece);
     pieces.push_back(std::move(piece));
   }
+  text = std::u16string(rest);
   return pieces;
 }
 

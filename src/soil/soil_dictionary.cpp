@@ -1,12 +1,9 @@
 #include "soil/soil_dictionary.h"
 
 #include <algorithm>
-#include <fstream>
 #include <optional>
-#include <system_error>
 
 #include "run/run_error.h"
-#include "run/table_file.h"
 #include "text/free_format.h"
 #include "text/numeric.h"
 #include "text/str_form.h"
@@ -17,7 +14,6 @@ namespace {
 
 constexpr std::u16string_view kMainList = u"KISHITU.TXT";
 constexpr std::u16string_view kExtensionList = u"XKISHITU.TXT";
-constexpr std::u16string_view kExtensionScratch = u"XKISHITU.TMP";
 
 // Code bands in search order, as exclusive bounds.
 struct Band {
@@ -29,8 +25,32 @@ constexpr std::array<Band, 3> kBands = {{{4999, 5500}, {999, 4000}, {0, 1000}}};
 // The remark of a dictionary name starts at its first "（" and is never matched.
 std::u16string CutRemark(const std::u16string& name) { return name.substr(0, name.find(u'（')); }
 
-std::vector<std::vector<std::u16string>> ReadList(const RunContext& ctx, std::u16string_view name) {
-  return ReadTableEntries(ctx.PatdatFile(name), ctx.PatdatName(name));
+std::u16string NameKey(const std::vector<std::u16string>& items) {
+  return CutRemark(ItemOrEmpty(items, 1));
+}
+
+SoilEntry EntryOf(const std::vector<std::u16string>& items) {
+  SoilEntry entry;
+  entry.code = ItemOrEmpty(items, 0);
+  entry.name = NameKey(items);
+  for (std::size_t i = 0; i < entry.attributes.size(); ++i) {
+    entry.attributes[i] = ItemOrEmpty(items, 2 + i);
+  }
+  return entry;
+}
+
+// The entry SearchSoilBand finds as an exact match, band by band, read from
+// the table's index: the first in file order whose name is the description.
+std::optional<SoilEntry> FindExact(PatternTable& list, std::u16string_view description) {
+  if (description.empty()) return std::nullopt;  // an empty name is never matched
+  const std::vector<std::size_t>& named = list.Find(NameKey, std::u16string(description));
+  for (const Band& band : kBands) {
+    for (std::size_t i : named) {
+      double value = NumericValue(ItemOrEmpty(list.entries()[i], 0));
+      if (value > band.lower && value < band.upper) return EntryOf(list.entries()[i]);
+    }
+  }
+  return std::nullopt;
 }
 
 // The number a line of the extension list starts with; nothing for a blank
@@ -49,9 +69,9 @@ std::u16string FourDigitCode(double code) {
 // gained a line. An existing marker, in any letter case, is left as it is.
 void MarkDictionaryChanged(const RunContext& ctx) {
   const std::filesystem::path& folder = ctx.env().program_folder();
-  std::error_code ec;
-  for (const auto& item : std::filesystem::directory_iterator(folder, ec)) {
-    std::u16string name = FromHostPath(item.path().filename());
+  FileSystem& fs = ctx.store().file_system();
+  for (const std::filesystem::path& item : fs.List(folder)) {
+    std::u16string name = FromHostPath(item);
     if (name.size() != 10) continue;
     bool same = true;
     for (std::size_t i = 0; i < name.size() && same; ++i) {
@@ -61,8 +81,10 @@ void MarkDictionaryChanged(const RunContext& ctx) {
     if (same) return;
   }
   std::filesystem::path marker = folder / "PATADD.txt";
-  std::ofstream out(marker, std::ios::binary | std::ios::app);
-  if (!out) throw RunError(CannotWriteMessage(FromHostPath(marker)));
+  std::unique_ptr<WritableFile> out;
+  if (fs.OpenWritable(marker, WriteMode::kAppend, &out) != OpenStatus::kOk || !out->Close()) {
+    throw RunError(CannotWriteMessage(FromHostPath(marker)));
+  }
 }
 
 }  // namespace
@@ -86,18 +108,13 @@ SoilBandMatch SearchSoilBand(const std::vector<std::vector<std::u16string>>& ent
     }
     best.found = true;
     best.length = name.size();
-    best.entry.code = code;
-    best.entry.name = name;
-    for (std::size_t i = 0; i < best.entry.attributes.size(); ++i) {
-      best.entry.attributes[i] = ItemOrEmpty(items, 2 + i);
-    }
+    best.entry = EntryOf(items);
   }
   return best;
 }
 
 SoilEntry AddSoilPattern(const RunContext& ctx, std::u16string_view description) {
-  std::vector<std::u16string> lines =
-      ReadTableLines(ctx.PatdatFile(kExtensionList), ctx.PatdatName(kExtensionList));
+  std::vector<std::u16string> lines = ctx.store().Table(kExtensionList).lines();
   // The code after the last line below 4000 that precedes the first line of
   // 4000 or more; codes are not checked for being taken already.
   std::optional<std::size_t> insert_at;
@@ -117,28 +134,16 @@ SoilEntry AddSoilPattern(const RunContext& ctx, std::u16string_view description)
   entry.attributes = {u"    ", u"    ", u"    ", u"0000"};
   lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insert_at.value_or(lines.size())),
                entry.Line());
-  ReplaceTableLines(ctx.PatdatFile(kExtensionList), ctx.PatdatFile(kExtensionScratch),
-                    ctx.PatdatName(kExtensionList), lines);
+  ctx.store().Replace(kExtensionList, lines);
   return entry;
 }
 
 std::u16string FindSoilPattern(const RunContext& ctx, std::u16string_view description) {
-  std::vector<std::vector<std::u16string>> main_list = ReadList(ctx, kMainList);
-  for (const Band& band : kBands) {
-    SoilBandMatch match = SearchSoilBand(main_list, band.lower, band.upper, description);
-    if (match.IsExact(description)) return match.entry.code;
-  }
-  std::optional<SoilEntry> entry;
-  std::vector<std::vector<std::u16string>> extension = ReadList(ctx, kExtensionList);
-  for (const Band& band : kBands) {
-    SoilBandMatch match = SearchSoilBand(extension, band.lower, band.upper, description);
-    if (match.IsExact(description)) {
-      entry = match.entry;
-      break;
-    }
-  }
+  std::optional<SoilEntry> entry = FindExact(ctx.store().Table(kMainList), description);
+  if (entry) return entry->code;
+  entry = FindExact(ctx.store().Table(kExtensionList), description);
   if (!entry) entry = AddSoilPattern(ctx, description);
-  AppendTableLine(ctx.PatdatFile(kMainList), ctx.PatdatName(kMainList), entry->Line());
+  ctx.store().Append(kMainList, entry->Line());
   MarkDictionaryChanged(ctx);
   return entry->code;
 }

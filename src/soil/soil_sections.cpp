@@ -2,11 +2,11 @@
 
 #include <vector>
 
+#include "run/run_context.h"
 #include "run/run_error.h"
 #include "soil/layer_attribute_lines.h"
 #include "soil/layer_code_line.h"
 #include "soil/layer_text_lines.h"
-#include "run/run_context.h"
 #include "soil/soil_layer_line.h"
 #include "text/numeric.h"
 #include "text/str_form.h"

@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "run/table_file.h"
 #include "text/free_format.h"
 #include "text/numeric.h"
 #include "text/trim.h"
@@ -28,23 +27,23 @@ std::u16string TableItem(std::u16string_view name) {
   return u"\"" + std::u16string(name) + u"\"";
 }
 
+std::u16string NameKey(const PatternTable::Items& items) {
+  return ToHalfWidth(ItemOrEmpty(items, 1));
+}
+
 }  // namespace
 
 std::u16string LookUpCodedName(const RunContext& ctx, std::u16string_view table,
                                std::u16string_view name) {
   if (IsBlankText(name)) return std::u16string(kBlankCode);
-  const auto host = ctx.PatdatFile(table);
-  const std::u16string shown = ctx.PatdatName(table);
-  double highest = 0;
-  for (const auto& entry : ReadTableEntries(host, shown)) {
-    std::u16string code = ItemOrEmpty(entry, 0);
-    double value = NumericValue(code);
-    if (value > highest) highest = RoundHalfEven(value);
-    if (ToHalfWidth(ItemOrEmpty(entry, 1)) == name) return code;
-  }
+  PatternTable& entries = ctx.store().Table(table);
+  // The first entry of the name wins.
+  const std::vector<std::size_t>& found = entries.Find(NameKey, std::u16string(name));
+  if (!found.empty()) return ItemOrEmpty(entries.entries()[found.front()], 0);
+  double highest = entries.highest_code() > 0 ? RoundHalfEven(entries.highest_code()) : 0;
   if (highest >= 100) return std::u16string(kBlankCode);
   std::u16string code = TwoDigits(highest + 1);
-  AppendTableLine(host, shown, code + u"," + TableItem(name));
+  ctx.store().Append(table, code + u"," + TableItem(name));
   return code;
 }
 

@@ -1,0 +1,90 @@
+// The file operations of a run behind one small interface, so that tests can
+// make any one of them fail and a fuzz target can run on files in memory.
+// The real implementations are the POSIX and the Windows one.
+#ifndef BORINGCONV_RUN_FILE_SYSTEM_H_
+#define BORINGCONV_RUN_FILE_SYSTEM_H_
+
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace bc {
+
+// How a read ended: a file that cannot be opened (missing, not a plain file,
+// no access) is told apart from one that fails while being read.
+enum class ReadStatus { kOk, kCannotOpen, kReadError };
+
+// kReplace creates or empties the file and never writes through a symbolic
+// link at its name (outputs, scratch files); kAppend grows an existing file,
+// following a link as any reader does (tables, markers).
+enum class WriteMode { kReplace, kAppend };
+
+// How an open for writing ended.
+enum class OpenStatus { kOk, kFailed, kSymlink };
+
+// How a lock attempt ended: kBusy when another holder has it.
+enum class LockStatus { kLocked, kBusy, kFailed };
+
+// A file open for writing. Writes may be buffered; Sync and Close report a
+// failure of any write before them.
+class WritableFile {
+ public:
+  virtual ~WritableFile() = default;
+  virtual bool Write(std::string_view bytes) = 0;
+  // Hands buffered bytes to the system and forces them to the disk.
+  virtual bool Sync() = 0;
+  virtual bool Close() = 0;
+};
+
+// A held lock; released when destroyed.
+class FileLock {
+ public:
+  virtual ~FileLock() = default;
+};
+
+class FileSystem {
+ public:
+  // The real file system of the host, shared by the whole process.
+  static FileSystem& Default();
+
+  virtual ~FileSystem() = default;
+
+  virtual ReadStatus ReadFile(const std::filesystem::path& path, std::string* bytes) = 0;
+
+  // Opens for writing; kReplace gives kSymlink for a link at path.
+  virtual OpenStatus OpenWritable(const std::filesystem::path& path, WriteMode mode,
+                                  std::unique_ptr<WritableFile>* file) = 0;
+
+  virtual bool Truncate(const std::filesystem::path& path, std::uint64_t size) = 0;
+
+  // Replaces to with from in one step, and makes that durable.
+  virtual bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+
+  virtual bool Remove(const std::filesystem::path& path) = 0;
+
+  // Takes an exclusive lock on path, created when missing, without waiting.
+  // The system drops it when the holder dies.
+  virtual LockStatus TryLock(const std::filesystem::path& path,
+                             std::unique_ptr<FileLock>* lock) = 0;
+
+  virtual std::optional<std::uint64_t> FileSize(const std::filesystem::path& path) = 0;
+  virtual bool Exists(const std::filesystem::path& path) = 0;
+  virtual bool IsSymlink(const std::filesystem::path& path) = 0;
+
+  // The names of the entries of a folder; empty when it cannot be listed.
+  virtual std::vector<std::filesystem::path> List(const std::filesystem::path& folder) = 0;
+
+  virtual bool CreateFolder(const std::filesystem::path& path) = 0;
+};
+
+// The platform's implementation (posix_file_system.cpp or
+// windows_file_system.cpp).
+std::unique_ptr<FileSystem> NewHostFileSystem();
+
+}  // namespace bc
+
+#endif  // BORINGCONV_RUN_FILE_SYSTEM_H_

@@ -1,0 +1,118 @@
+// The pattern-data folder as one run (or a batch of runs) sees it: each
+// table's host path resolved once, each table read on first need and kept
+// with its indexes, every addition written to the file and to the copy in
+// memory. An opened store holds the folder's lock, so that runs sharing the
+// folder take their turns.
+#ifndef BORINGCONV_RUN_PATTERN_STORE_H_
+#define BORINGCONV_RUN_PATTERN_STORE_H_
+
+#include <chrono>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "environment/environment.h"
+#include "run/file_system.h"
+#include "run/table_file.h"
+
+namespace bc {
+
+// One table as loaded: its lines, the free-format items of each line that
+// is not blank, and indexes built on first use.
+class PatternTable {
+ public:
+  using Items = std::vector<std::u16string>;
+  // The key an entry is found by; the function itself names its index.
+  using KeyOf = std::u16string (*)(const Items& items);
+
+  const std::vector<std::u16string>& lines() const { return lines_; }
+  const std::vector<Items>& entries() const { return entries_; }
+
+  // Positions in entries() of the entries whose key is key, in file order.
+  const std::vector<std::size_t>& Find(KeyOf key_of, const std::u16string& key);
+
+  // The largest value of the entries' first items, or 0 when none is above 0.
+  double highest_code() const { return highest_code_; }
+
+ private:
+  friend class PatternStore;
+  using Index = std::unordered_map<std::u16string, std::vector<std::size_t>>;
+
+  void Reset(std::string_view bytes);
+  void AddLines(std::vector<std::u16string> lines);
+
+  std::filesystem::path host_;
+  std::u16string shown_;
+  bool loaded_ = false;
+  TableTail tail_;
+  std::vector<std::u16string> lines_;
+  std::vector<Items> entries_;
+  double highest_code_ = 0;
+  std::map<KeyOf, Index> indexes_;
+};
+
+class PatternStore {
+ public:
+  struct Options {
+    FileSystem* file_system = nullptr;  // the host's when null
+    std::chrono::milliseconds lock_timeout{60000};
+    // Called once when another run holds the lock and this one starts waiting.
+    std::function<void()> on_wait;
+  };
+
+  // The lock file of a pattern-data folder; never a table, so that the
+  // plotting system reads the tables while a run holds it.
+  static constexpr std::u16string_view kLockName = u"boringconv.lock";
+
+  // Opens folder (ending in "\") and takes its lock, waiting up to
+  // lock_timeout; a run still holding it then stops this one. A folder where
+  // no lock file can be made (missing, read-only) is opened without one: its
+  // tables cannot change under this run's writes, and a missing table stops
+  // the run with the usual message.
+  static std::unique_ptr<PatternStore> Open(const Environment& env, std::u16string folder,
+                                            const Options& options);
+
+  // A store without the lock, for a single section's work.
+  PatternStore(const Environment& env, std::u16string folder, FileSystem& fs);
+  ~PatternStore();
+  PatternStore(const PatternStore&) = delete;
+  PatternStore& operator=(const PatternStore&) = delete;
+
+  // The table, read on first need; a missing or unreadable one stops the run.
+  PatternTable& Table(std::u16string_view name);
+
+  // Appends line to the table's file and to its copy.
+  void Append(std::u16string_view name, std::u16string_view line);
+
+  // Replaces the table's lines in one step through a scratch file of a
+  // name of its own.
+  void Replace(std::u16string_view name, const std::vector<std::u16string>& lines);
+
+  std::filesystem::path HostPath(std::u16string_view name);
+  std::u16string ShownName(std::u16string_view name) const {
+    return folder_ + std::u16string(name);
+  }
+
+  const std::u16string& folder() const { return folder_; }
+  FileSystem& file_system() const { return fs_; }
+  bool locked() const { return lock_ != nullptr; }
+
+ private:
+  PatternTable& Entry(std::u16string_view name);
+  void TakeLock(const Options& options);
+
+  const Environment& env_;
+  std::u16string folder_;
+  FileSystem& fs_;
+  std::unique_ptr<FileLock> lock_;
+  std::map<std::u16string, PatternTable, std::less<>> tables_;
+};
+
+}  // namespace bc
+
+#endif  // BORINGCONV_RUN_PATTERN_STORE_H_

@@ -1,0 +1,201 @@
+#ifdef _WIN32
+
+#include <windows.h>
+
+#include <utility>
+
+#include "run/file_system.h"
+
+namespace bc {
+namespace {
+
+constexpr DWORD kBufferSize = 64 * 1024;
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+bool WriteAll(HANDLE handle, std::string_view bytes) {
+  while (!bytes.empty()) {
+    DWORD chunk = bytes.size() > kBufferSize ? kBufferSize : static_cast<DWORD>(bytes.size());
+    DWORD written = 0;
+    if (!::WriteFile(handle, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    bytes.remove_prefix(written);
+  }
+  return true;
+}
+
+class WindowsWritableFile : public WritableFile {
+ public:
+  explicit WindowsWritableFile(HANDLE handle) : handle_(handle) {}
+  ~WindowsWritableFile() override {
+    if (handle_ != INVALID_HANDLE_VALUE) ::CloseHandle(handle_);
+  }
+
+  bool Write(std::string_view bytes) override {
+    if (handle_ == INVALID_HANDLE_VALUE || failed_) return false;
+    if (buffer_.size() + bytes.size() <= kBufferSize) {
+      buffer_.append(bytes);
+      return true;
+    }
+    if (!Flush()) return false;
+    if (bytes.size() < kBufferSize) {
+      buffer_.append(bytes);
+      return true;
+    }
+    return Fail(WriteAll(handle_, bytes));
+  }
+
+  bool Sync() override { return Flush() && Fail(::FlushFileBuffers(handle_) != 0); }
+
+  bool Close() override {
+    if (handle_ == INVALID_HANDLE_VALUE) return !failed_;
+    bool flushed = Flush();
+    bool closed = ::CloseHandle(handle_) != 0;
+    handle_ = INVALID_HANDLE_VALUE;
+    return Fail(flushed && closed);
+  }
+
+ private:
+  bool Flush() {
+    if (handle_ == INVALID_HANDLE_VALUE || failed_) return false;
+    bool ok = WriteAll(handle_, buffer_);
+    buffer_.clear();
+    return Fail(ok);
+  }
+  bool Fail(bool ok) {
+    if (!ok) failed_ = true;
+    return ok;
+  }
+
+  HANDLE handle_;
+  bool failed_ = false;
+  std::string buffer_;
+};
+
+class WindowsLock : public FileLock {
+ public:
+  explicit WindowsLock(HANDLE handle) : handle_(handle) {}
+  ~WindowsLock() override { ::CloseHandle(handle_); }  // closing drops the lock
+
+ private:
+  HANDLE handle_;
+};
+
+DWORD Attributes(const std::filesystem::path& path) { return ::GetFileAttributesW(path.c_str()); }
+
+class WindowsFileSystem : public FileSystem {
+ public:
+  ReadStatus ReadFile(const std::filesystem::path& path, std::string* bytes) override {
+    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return ReadStatus::kCannotOpen;
+    LARGE_INTEGER size;
+    if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileSizeEx(handle, &size)) {
+      ::CloseHandle(handle);
+      return ReadStatus::kCannotOpen;
+    }
+    bytes->clear();
+    bytes->reserve(static_cast<std::size_t>(size.QuadPart));
+    std::string chunk(kBufferSize, '\0');
+    bool ok = true;
+    while (true) {
+      DWORD n = 0;
+      if (!::ReadFile(handle, chunk.data(), kBufferSize, &n, nullptr)) {
+        ok = false;
+        break;
+      }
+      if (n == 0) break;
+      bytes->append(chunk.data(), n);
+    }
+    ::CloseHandle(handle);
+    return ok ? ReadStatus::kOk : ReadStatus::kReadError;
+  }
+
+  OpenStatus OpenWritable(const std::filesystem::path& path, WriteMode mode,
+                          std::unique_ptr<WritableFile>* file) override {
+    // A reparse point (symbolic link, junction) at the name is never written through.
+    bool append = mode == WriteMode::kAppend;
+    if (!append && IsSymlink(path)) return OpenStatus::kSymlink;
+    DWORD access = append ? FILE_APPEND_DATA : GENERIC_WRITE;
+    HANDLE handle = ::CreateFileW(
+        path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+        append ? OPEN_ALWAYS : CREATE_ALWAYS,
+        append ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
+        nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return OpenStatus::kFailed;
+    *file = std::make_unique<WindowsWritableFile>(handle);
+    return OpenStatus::kOk;
+  }
+
+  bool Truncate(const std::filesystem::path& path, std::uint64_t size) override {
+    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return false;
+    LARGE_INTEGER end;
+    end.QuadPart = static_cast<LONGLONG>(size);
+    bool ok = ::SetFilePointerEx(handle, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(handle);
+    return ::CloseHandle(handle) && ok;
+  }
+
+  bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
+    return ::MoveFileExW(from.c_str(), to.c_str(),
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+  }
+
+  bool Remove(const std::filesystem::path& path) override {
+    return ::DeleteFileW(path.c_str()) != 0;
+  }
+
+  LockStatus TryLock(const std::filesystem::path& path, std::unique_ptr<FileLock>* lock) override {
+    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
+                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) return LockStatus::kFailed;
+    OVERLAPPED at = {};
+    if (!::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
+      DWORD error = ::GetLastError();
+      ::CloseHandle(handle);
+      return error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING ? LockStatus::kBusy
+                                                                        : LockStatus::kFailed;
+    }
+    *lock = std::make_unique<WindowsLock>(handle);
+    return LockStatus::kLocked;
+  }
+
+  std::optional<std::uint64_t> FileSize(const std::filesystem::path& path) override {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+  }
+
+  bool Exists(const std::filesystem::path& path) override {
+    return Attributes(path) != INVALID_FILE_ATTRIBUTES;
+  }
+
+  bool IsSymlink(const std::filesystem::path& path) override {
+    DWORD attributes = Attributes(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT);
+  }
+
+  std::vector<std::filesystem::path> List(const std::filesystem::path& folder) override {
+    std::vector<std::filesystem::path> names;
+    WIN32_FIND_DATAW found;
+    HANDLE search = ::FindFirstFileW((folder / L"*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+      std::wstring_view name = found.cFileName;
+      if (name != L"." && name != L"..") names.emplace_back(name);
+    } while (::FindNextFileW(search, &found));
+    ::FindClose(search);
+    return names;
+  }
+
+  bool CreateFolder(const std::filesystem::path& path) override {
+    return ::CreateDirectoryW(path.c_str(), nullptr) != 0;
+  }
+};
+
+}  // namespace
+
+std::unique_ptr<FileSystem> NewHostFileSystem() { return std::make_unique<WindowsFileSystem>(); }
+
+}  // namespace bc
+
+#endif  // _WIN32
