@@ -1,0 +1,222 @@
+#include "run/pattern_store.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "run/memory_file_system.h"
+#include "run/run_error.h"
+#include "support/faulty_file_system.h"
+#include "support/section_fixture.h"
+#include "text/codepage.h"
+#include "text/free_format.h"
+#include "text/numeric.h"
+
+#ifndef _WIN32
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace bc {
+namespace {
+
+using testing::FaultyFileSystem;
+using testing::FileOp;
+using testing::ScratchFolder;
+
+const std::filesystem::path kFolder = "/mem/p";
+
+std::u16string SecondItem(const PatternTable::Items& items) { return ItemOrEmpty(items, 1); }
+
+// A store over P:, a folder of the in-memory file system.
+class PatternStoreTest : public ::testing::Test {
+ protected:
+  PatternStoreTest() : env_(DriveMap(), "/mem") {
+    env_.drives().Map(u'P', kFolder);
+    memory_.AddFolder(kFolder);
+  }
+
+  void Put(const char* name, std::string bytes) {
+    memory_.SetFile(kFolder / name, std::move(bytes));
+  }
+  std::string Bytes(const char* name) const {
+    return memory_.GetFile(kFolder / name).value_or("?");
+  }
+
+  Environment env_;
+  MemoryFileSystem memory_;
+};
+
+// Positions of the entries whose second item is key, by a scan.
+std::vector<std::size_t> Scan(const PatternTable& table, const std::u16string& key) {
+  std::vector<std::size_t> found;
+  for (std::size_t i = 0; i < table.entries().size(); ++i) {
+    if (SecondItem(table.entries()[i]) == key) found.push_back(i);
+  }
+  return found;
+}
+
+// The fold every table reader used: the highest first item above 0.
+double ScanHighest(const PatternTable& table) {
+  double highest = 0;
+  for (const auto& items : table.entries()) {
+    double value = NumericValue(ItemOrEmpty(items, 0));
+    if (value > highest) highest = value;
+  }
+  return highest;
+}
+
+TEST_F(PatternStoreTest, IndexAndCopyAgreeWithAFreshReadAfterEveryAppend) {
+  // Bare LF ends, blank lines, and a last line without its end.
+  Put("L19.TXT", " 1,a\n 2,b\r\n\r\n   \r\n 3,a\r 4");
+  PatternStore store(env_, u"P:\\", memory_);
+  std::mt19937 random(7);
+  const std::vector<std::u16string> names = {u"a", u"b", u"c", u"砂", u"", u"①"};
+  for (int round = 0; round < 40; ++round) {
+    PatternTable& table = store.Table(u"L19.TXT");
+    for (const std::u16string& name : names) {
+      EXPECT_EQ(table.Find(SecondItem, name), Scan(table, name)) << "round " << round;
+    }
+    EXPECT_EQ(table.highest_code(), ScanHighest(table));
+    // The copy holds what a fresh reader of the file finds.
+    PatternStore fresh(env_, u"P:\\", memory_);
+    ASSERT_EQ(table.lines(), fresh.Table(u"L19.TXT").lines()) << "round " << round;
+    EXPECT_EQ(table.entries(), fresh.Table(u"L19.TXT").entries());
+
+    std::u16string name = names[random() % names.size()];
+    std::u16string code = round % 7 == 3 ? u"   " : std::u16string(1, char16_t(u'0' + round % 10));
+    // A character the code page lacks is stored as the file holds it.
+    if (round == 11) name = u"🀄";
+    store.Append(u"L19.TXT", code + u"," + name);
+  }
+}
+
+TEST_F(PatternStoreTest, FailedAppendLeavesNoTornLine) {
+  const char* old_bytes = "1,a\r\n2,b";  // the write would first end the last line
+  for (FileOp op : {FileOp::kSize, FileOp::kOpen, FileOp::kWrite, FileOp::kClose}) {
+    Put("L19.TXT", old_bytes);
+    FaultyFileSystem faulty(memory_, op, 1);
+    PatternStore store(env_, u"P:\\", faulty);
+    store.Table(u"L19.TXT");
+    try {
+      store.Append(u"L19.TXT", u"3,砂利混じり粘土");
+      ADD_FAILURE() << "no failure on " << FileOpName(op);
+    } catch (const RunError& e) {
+      EXPECT_NE(e.message().find(u"P:\\L19.TXT"), std::u16string::npos);
+    }
+    EXPECT_EQ(Bytes("L19.TXT"), old_bytes) << FileOpName(op);
+    EXPECT_EQ(store.Table(u"L19.TXT").lines().size(), 2u);
+    // Once the disk is well again the line goes in whole.
+    store.Append(u"L19.TXT", u"3,c");
+    EXPECT_EQ(Bytes("L19.TXT"), std::string(old_bytes) + "\r\n3,c\r\n") << FileOpName(op);
+  }
+}
+
+TEST_F(PatternStoreTest, FailedRewriteLeavesTheOldTableAndNoScratch) {
+  const char* old_bytes = "2000,a\r\n5000,b\r\n";
+  for (FileOp op :
+       {FileOp::kOpen, FileOp::kWrite, FileOp::kSync, FileOp::kClose, FileOp::kRename}) {
+    Put("XKISHITU.TXT", old_bytes);
+    FaultyFileSystem faulty(memory_, op, 1);
+    PatternStore store(env_, u"P:\\", faulty);
+    store.Table(u"XKISHITU.TXT");
+    EXPECT_THROW(store.Replace(u"XKISHITU.TXT", {u"2000,a", u"2001,c", u"5000,b"}), RunError)
+        << FileOpName(op);
+    EXPECT_EQ(Bytes("XKISHITU.TXT"), old_bytes) << FileOpName(op);
+    EXPECT_EQ(memory_.List(kFolder), std::vector<std::filesystem::path>{"XKISHITU.TXT"})
+        << FileOpName(op);
+    EXPECT_EQ(store.Table(u"XKISHITU.TXT").lines().size(), 2u);
+  }
+  PatternStore store(env_, u"P:\\", memory_);
+  store.Replace(u"XKISHITU.TXT", {u"2000,a", u"2001,c"});
+  EXPECT_EQ(Bytes("XKISHITU.TXT"), "2000,a\r\n2001,c\r\n");
+  EXPECT_EQ(store.Table(u"XKISHITU.TXT").entries().size(), 2u);
+}
+
+TEST_F(PatternStoreTest, ReadErrorNamesTheTable) {
+  Put("L4.TXT", "1,a\r\n");
+  FaultyFileSystem faulty(memory_, FileOp::kRead, 1);
+  PatternStore store(env_, u"P:\\", faulty);
+  try {
+    store.Table(u"L4.TXT");
+    FAIL() << "the read error went unnoticed";
+  } catch (const RunError& e) {
+    EXPECT_EQ(e.message(), CannotReadMessage(u"P:\\L4.TXT"));
+  }
+}
+
+// The lock on the real file system: a second store of the same folder waits
+// for the first, says so once, and gives up at its time limit.
+class StoreLockTest : public ::testing::Test {
+ protected:
+  StoreLockTest() : env_(DriveMap(), scratch_.path()) { env_.drives().Map(u'P', scratch_.path()); }
+
+  std::unique_ptr<PatternStore> Open(std::chrono::milliseconds timeout, int* waits) {
+    PatternStore::Options options;
+    options.lock_timeout = timeout;
+    options.on_wait = [waits] { ++*waits; };
+    return PatternStore::Open(env_, u"P:\\", options);
+  }
+
+  ScratchFolder scratch_;
+  Environment env_;
+};
+
+TEST_F(StoreLockTest, SecondStoreWaitsThenGivesUp) {
+  int waits = 0;
+  auto first = Open(std::chrono::milliseconds(0), &waits);
+  ASSERT_TRUE(first->locked());
+  auto start = std::chrono::steady_clock::now();
+  try {
+    Open(std::chrono::milliseconds(300), &waits);
+    FAIL() << "two stores held the lock";
+  } catch (const RunError& e) {
+    EXPECT_NE(e.message().find(u"P:\\"), std::u16string::npos);
+  }
+  EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(300));
+  EXPECT_EQ(waits, 1);
+  first.reset();
+  waits = 0;
+  EXPECT_TRUE(Open(std::chrono::milliseconds(0), &waits)->locked());
+  EXPECT_EQ(waits, 0);
+  EXPECT_TRUE(std::filesystem::exists(scratch_.path() / "boringconv.lock"));
+}
+
+TEST_F(StoreLockTest, FolderWithoutRoomForALockOpensUnlocked) {
+  env_.drives().Map(u'Q', scratch_.path() / "missing");
+  PatternStore::Options options;
+  auto store = PatternStore::Open(env_, u"Q:\\", options);
+  EXPECT_FALSE(store->locked());
+  EXPECT_THROW(store->Table(u"L4.TXT"), RunError);
+}
+
+#ifndef _WIN32
+TEST_F(StoreLockTest, LockOfAKilledProcessIsFree) {
+  int ready[2];
+  ASSERT_EQ(::pipe(ready), 0);
+  pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    int waits = 0;
+    auto store = Open(std::chrono::milliseconds(0), &waits);
+    char byte = store->locked() ? 'y' : 'n';
+    if (::write(ready[1], &byte, 1) != 1) ::_exit(1);
+    ::pause();
+    ::_exit(0);
+  }
+  char byte = 0;
+  ASSERT_EQ(::read(ready[0], &byte, 1), 1);
+  EXPECT_EQ(byte, 'y');
+  int waits = 0;
+  EXPECT_THROW(Open(std::chrono::milliseconds(150), &waits), RunError);
+  ::kill(child, SIGKILL);
+  ::waitpid(child, nullptr, 0);
+  EXPECT_TRUE(Open(std::chrono::milliseconds(0), &waits)->locked());
+  ::close(ready[0]);
+  ::close(ready[1]);
+}
+#endif
+
+}  // namespace
+}  // namespace bc
