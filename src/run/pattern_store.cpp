@@ -85,6 +85,7 @@ PatternStore::PatternStore(const Environment& env, std::u16string folder, FileSy
 PatternStore::~PatternStore() = default;
 
 void PatternStore::TakeLock(const Options& options) {
+  if (folder_.empty()) return;  // no folder set: nowhere shared to guard
   const std::filesystem::path path = HostPath(kLockName);
   const auto deadline = std::chrono::steady_clock::now() + options.lock_timeout;
   bool waiting = false;
