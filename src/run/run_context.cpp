@@ -4,6 +4,8 @@
 #include <limits>
 
 #include "run/run_error.h"
+#include "run/table_file.h"
+#include "text/free_format.h"
 #include "text/numeric.h"
 
 namespace bc {
@@ -36,6 +38,14 @@ OutputFile RunContext::CreateOutput(std::u16string_view name) const {
 
 std::filesystem::path RunContext::PatdatFile(std::u16string_view name) const {
   return env_.HostPath(PatdatName(name));
+}
+
+std::vector<CodeName> RunContext::CodeTable(std::u16string_view name) const {
+  std::vector<CodeName> table;
+  for (const auto& items : ReadTableEntries(PatdatFile(name), PatdatName(name))) {
+    table.push_back({ItemOrEmpty(items, 0), ItemOrEmpty(items, 1)});
+  }
+  return table;
 }
 
 std::int16_t Int16OrStop(double value) {

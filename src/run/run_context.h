@@ -65,6 +65,9 @@ class RunContext {
     return patdat_path_ + std::u16string(name);
   }
 
+  // The entries of a code table of the pattern-data folder, in file order.
+  std::vector<CodeName> CodeTable(std::u16string_view name) const;
+
   const Environment& env() const { return env_; }
   const std::u16string& output_folder() const { return output_folder_; }
 
