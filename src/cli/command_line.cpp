@@ -31,7 +31,11 @@ class TerminalUi : public RunUi {
       WriteText(stderr, std::u16string(text) + u"\n");
       return kAnswerOk;
     }
-    if (answer_) return *answer_ ? kAnswerYes : kAnswerNo;
+    if (answer_ && *answer_) return kAnswerYes;
+    if (answer_) {  // the run stops here: say why
+      WriteText(stderr, std::u16string(text) + u" いいえ (--no)\n");
+      return kAnswerNo;
+    }
     if (!InputIsTerminal()) {
       WriteText(stderr, std::u16string(text) + u" いいえ (--yes で作成します)\n");
       return kAnswerNo;

@@ -46,19 +46,19 @@ Flow LayerTexts(RunContext& ctx, SectionState& state) {
 }
 
 constexpr Section kSections[] = {
-    {u"1000-1999 header", kHeaderFiles, Header, nullptr},
-    {u"2000 soil layers", kSoilLayerFiles, Plain<RunSoilLayerSection>, nullptr},
-    {u"2001 layer details", kLayerDetailFiles, LayerDetails, nullptr},
-    {u"2002 layer texts", kLayerTextFiles, LayerTexts, Below3000},
-    {u"3000, 3010 test depths", kMergedDepthFiles, Plain<RunMergedDepthSections>, nullptr},
-    {u"3020 dated depths", kDatedDepthFiles, Plain<RunDatedDepthSection>, nullptr},
-    {u"3030 intervals", kIntervalFiles, Plain<RunIntervalSection>, nullptr},
-    {u"3040 samples", kSampleFiles, Plain<RunSampleSection>, From3050To3060},
-    {u"3070 name pairs", kNamePairFiles, Plain<RunNamePairSection>, Below4000},
-    {u"4000 blow counts", kBlowCountFiles, Plain<RunBlowCountSection>, nullptr},
-    {u"4010, 4011 Lugeon tests", kLugeonFiles, Plain<RunLugeonSections>, Below5000},
-    {u"5000 readings", kCode5000Files, Plain<RunCode5000Section>, nullptr},
-    {u"5010 coded names", kCodedNameFiles, Plain<RunCodedNameSection>, nullptr},
+    {u"1000-1999 header", 1000, kHeaderFiles, Header, nullptr},
+    {u"2000 soil layers", 2000, kSoilLayerFiles, Plain<RunSoilLayerSection>, nullptr},
+    {u"2001 layer details", 2001, kLayerDetailFiles, LayerDetails, nullptr},
+    {u"2002 layer texts", 2002, kLayerTextFiles, LayerTexts, Below3000},
+    {u"3000, 3010 test depths", 3000, kMergedDepthFiles, Plain<RunMergedDepthSections>, nullptr},
+    {u"3020 dated depths", 3020, kDatedDepthFiles, Plain<RunDatedDepthSection>, nullptr},
+    {u"3030 intervals", 3030, kIntervalFiles, Plain<RunIntervalSection>, nullptr},
+    {u"3040 samples", 3040, kSampleFiles, Plain<RunSampleSection>, From3050To3060},
+    {u"3070 name pairs", 3070, kNamePairFiles, Plain<RunNamePairSection>, Below4000},
+    {u"4000 blow counts", 4000, kBlowCountFiles, Plain<RunBlowCountSection>, nullptr},
+    {u"4010, 4011 Lugeon tests", 4010, kLugeonFiles, Plain<RunLugeonSections>, Below5000},
+    {u"5000 readings", 5000, kCode5000Files, Plain<RunCode5000Section>, nullptr},
+    {u"5010 coded names", 5010, kCodedNameFiles, Plain<RunCodedNameSection>, nullptr},
 };
 
 }  // namespace

@@ -24,6 +24,7 @@ struct SectionState {
 
 struct Section {
   std::u16string_view records;                 // the record codes it takes
+  double first_code;                           // the lowest of them
   std::span<const std::u16string_view> files;  // created or replaced, in order
   Flow (*run)(RunContext& ctx, SectionState& state);
   // Records passed over after the section, while this holds for their code;
