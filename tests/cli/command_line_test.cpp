@@ -3,12 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 
 #include "environment/drive_map.h"
 #include "environment/settings.h"
+#include "support/scoped_variable.h"
 #include "support/section_fixture.h"
 #include "text/utf8.h"
 
@@ -154,26 +154,14 @@ TEST(CommandLineTest, VersionIsOneLine) {
 // real system folder, which a test must not write.
 class SavePatdatTest : public ::testing::Test {
  protected:
-  SavePatdatTest() {
-    const char* old = std::getenv("XDG_CONFIG_HOME");
-    if (old != nullptr) old_config_ = old;
-    setenv("XDG_CONFIG_HOME", (scratch_.path() / "config").c_str(), 1);
-    std::filesystem::create_directories(patdat());
-  }
-  ~SavePatdatTest() override {
-    if (old_config_) {
-      setenv("XDG_CONFIG_HOME", old_config_->c_str(), 1);
-    } else {
-      unsetenv("XDG_CONFIG_HOME");
-    }
-  }
+  SavePatdatTest() { std::filesystem::create_directories(patdat()); }
   std::filesystem::path patdat() const { return scratch_.path() / "tables"; }
   std::filesystem::path settings() const {
     return scratch_.path() / "config" / "boringconv" / "PatdatV5.ini";
   }
 
   testing::ScratchFolder scratch_;
-  std::optional<std::string> old_config_;
+  testing::ScopedVariable config_{"XDG_CONFIG_HOME", (scratch_.path() / "config").string()};
 };
 
 TEST_F(SavePatdatTest, SavesTheDrivePathOfAFolderWithTheSoilTable) {
