@@ -5,6 +5,7 @@
 #include <optional>
 #include <system_error>
 
+#include "environment/settings.h"
 #include "run/run_error.h"
 #include "run/table_file.h"
 #include "text/free_format.h"
@@ -45,10 +46,8 @@ std::u16string FourDigitCode(double code) {
   return digits.substr(digits.size() - 4);
 }
 
-// PATADD.txt in the program's folder tells other tools that the main list
-// gained a line. An existing marker, in any letter case, is left as it is.
-void MarkDictionaryChanged(const RunContext& ctx) {
-  const std::filesystem::path& folder = ctx.env().program_folder();
+// True when folder holds PATADD.txt in any letter case.
+bool HasMarker(const std::filesystem::path& folder) {
   std::error_code ec;
   for (const auto& item : std::filesystem::directory_iterator(folder, ec)) {
     std::u16string name = FromHostPath(item.path().filename());
@@ -58,11 +57,32 @@ void MarkDictionaryChanged(const RunContext& ctx) {
       char16_t c = name[i] >= u'a' && name[i] <= u'z' ? char16_t(name[i] - 32) : name[i];
       same = c == u"PATADD.TXT"[i];
     }
-    if (same) return;
+    if (same) return true;
   }
-  std::filesystem::path marker = folder / "PATADD.txt";
-  std::ofstream out(marker, std::ios::binary | std::ios::app);
-  if (!out) throw RunError(CannotWriteMessage(FromHostPath(marker)));
+  return false;
+}
+
+// Leaves an existing marker as it is; false when none can be made.
+bool MarkIn(const std::filesystem::path& folder) {
+  if (HasMarker(folder)) return true;
+  std::ofstream out(folder / "PATADD.txt", std::ios::binary | std::ios::app);
+  return static_cast<bool>(out);
+}
+
+// PATADD.txt in the program's folder tells other tools that the main list
+// gained a line. An installed program's folder (/usr/bin) is not the user's
+// to write, so on POSIX the settings folder takes the marker then, rather
+// than every run that adds a soil name stopping.
+void MarkDictionaryChanged(const RunContext& ctx) {
+  const std::filesystem::path& folder = ctx.env().program_folder();
+  if (MarkIn(folder)) return;
+#ifndef _WIN32
+  std::filesystem::path settings = SystemFolder();
+  std::error_code ec;
+  std::filesystem::create_directories(settings, ec);
+  if (MarkIn(settings)) return;
+#endif
+  throw RunError(CannotWriteMessage(FromHostPath(folder / "PATADD.txt")));
 }
 
 }  // namespace
