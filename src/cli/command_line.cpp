@@ -16,7 +16,7 @@ namespace {
 
 constexpr char16_t kSuccessText[] = u"変換が正常に終了しました。";
 constexpr char16_t kNoPatdatText[] = u" PATDAT の設定がありません.";
-constexpr char16_t kHelpHint[] = u"使い方は boringconv --help で表示します。";
+constexpr char16_t kHelpHint[] = u"（使い方: boringconv --help）";
 
 // One option of the command line. Adding an option is one entry in kOptions
 // (and its lines in UsageText).
@@ -168,7 +168,7 @@ int Fail(std::FILE* err, int code, const std::u16string& message) {
 
 // A wrong call: what was wrong, and where the usage is, not the usage itself.
 int WrongCall(std::FILE* err, const std::u16string& what) {
-  return Fail(err, 2, u"boringconv: " + what + u"\n" + kHelpHint);
+  return Fail(err, 2, u"boringconv: " + what + u" " + kHelpHint);
 }
 
 // Names the pattern-data folder in PatdatV5.ini. Only a folder holding the

@@ -124,7 +124,7 @@ TEST(CommandLineTest, WrongCallsGiveOneLineAndTheHint) {
     Outcome outcome = RunCli(args);
     EXPECT_EQ(outcome.code, 2);
     EXPECT_EQ(outcome.out, "");
-    EXPECT_EQ(outcome.err, "boringconv: " + what + "\n使い方は boringconv --help で表示します。\n");
+    EXPECT_EQ(outcome.err, "boringconv: " + what + " （使い方: boringconv --help）\n");
   }
 }
 
