@@ -4,10 +4,11 @@
 #include <string_view>
 #include <system_error>
 
+#include "cli/batch_command.h"
 #include "cli/terminal.h"
+#include "conversion/conversion.h"
 #include "environment/patdat_search.h"
 #include "environment/settings.h"
-#include "conversion/conversion.h"
 #include "run/run_ui.h"
 #include "text/utf8.h"
 
@@ -72,6 +73,21 @@ constexpr Option kOptions[] = {
        line.drives.push_back(value);
        return true;
      }},
+    {u"--into", u"", true,
+     [](CommandLine& line, const std::u16string& value, std::u16string*) {
+       line.into = value;
+       return true;
+     }},
+    {u"--preview", u"", true,
+     [](CommandLine& line, const std::u16string& value, std::u16string*) {
+       line.preview = value;
+       return true;
+     }},
+    {u"--previews", u"", true,
+     [](CommandLine& line, const std::u16string& value, std::u16string*) {
+       line.previews = value;
+       return true;
+     }},
 };
 
 const Option* FindOption(std::u16string_view name) {
@@ -92,6 +108,22 @@ bool TakePaths(const std::vector<std::u16string>& positional, CommandLine& line,
     return false;
   }
   if (positional.empty() && line.save_patdat) return true;
+  if (line.into) {
+    if (line.preview) {
+      *error = u"--into では --preview ではなく --previews DIR を使ってください。";
+      return false;
+    }
+    if (positional.empty()) {
+      *error = u"--into には変換元ファイルかフォルダを 1 つ以上指定してください。";
+      return false;
+    }
+    line.sources = positional;
+    return true;
+  }
+  if (line.previews) {
+    *error = u"--previews は --into と使います (1 本なら --preview FILE.svg)。";
+    return false;
+  }
   if (positional.size() > 2) {
     *error = u"余分な引数があります: " + positional[2];
     return false;
@@ -123,7 +155,7 @@ class TerminalUi : public RunUi {
     }
     if (answer_ && *answer_) return kAnswerYes;
     if (answer_) {  // the run stops here: say why
-      WriteText(stderr, std::u16string(text) + u" いいえ (--no)\n");
+      WriteText(err_, std::u16string(text) + u" いいえ (--no)\n");
       return kAnswerNo;
     }
     if (!InputIsTerminal()) {
@@ -206,6 +238,19 @@ int Convert(Environment& env, const CommandLine& line, std::FILE* out, std::FILE
   if (!RunConversion(request, env, ui)) return 1;
   WriteText(out, std::u16string(kSuccessText) + u"\n");
   return 0;
+}
+
+int ConvertBatch(Environment& env, const CommandLine& line, std::FILE* out, std::FILE* err) {
+  BatchCall call;
+  call.patdat = ResolvePatdat(env, line.patdat);
+  if (call.patdat.empty()) return Fail(err, 1, kNoPatdatText);
+  std::optional<std::u16string> root = AsDrivePath(env, *line.into);
+  if (!root) return Fail(err, 1, u"変換先フォルダがどのドライブにもありません: " + *line.into);
+  call.root = *root;
+  call.sources = line.sources;
+  call.answer = line.answer;
+  call.previews = line.previews;
+  return RunBatchCommand(env, call, out, err);
 }
 
 }  // namespace
@@ -320,8 +365,9 @@ int RunCommandLine(const std::vector<std::u16string>& args, std::FILE* out, std:
   }
   if (line->save_patdat) {
     int code = SavePatdat(env, *line->patdat, out, err);
-    if (code != 0 || line->source.empty()) return code;
+    if (code != 0 || (line->source.empty() && !line->into)) return code;
   }
+  if (line->into) return ConvertBatch(env, *line, out, err);
   return Convert(env, *line, out, err);
 }
 

@@ -1,6 +1,7 @@
 // The command-line program, for scripts:
 //
 //   boringconv [--patdat DIR [--save-patdat]] [--drive L=DIR]... [--yes | --no] SOURCE DEST
+//   boringconv [options] --into ROOT SOURCE...
 //   boringconv --patdat DIR --save-patdat
 #ifndef BORINGCONV_CLI_COMMAND_LINE_H_
 #define BORINGCONV_CLI_COMMAND_LINE_H_
@@ -19,6 +20,10 @@ struct CommandLine {
   std::optional<bool> answer;          // --yes / --no
   std::u16string source;               // empty when only saving the settings
   std::u16string destination;
+  std::optional<std::u16string> into;      // a batch: its root folder
+  std::vector<std::u16string> sources;     // a batch: files and folders
+  std::optional<std::u16string> preview;   // the picture of one conversion
+  std::optional<std::u16string> previews;  // the folder of a batch's pictures
   bool help = false;
   bool version = false;
 };
