@@ -133,6 +133,10 @@ class Drawing {
     }
   }
 
+  // The tip of the shape under a point, a dot before a rectangle, the last
+  // painted first; empty when none there has one.
+  std::u16string TipAt(PointXY at) const;
+
   const std::vector<RectShape>& rects() const { return rects_; }
   const std::vector<LineShape>& lines() const { return lines_; }
   const std::vector<PolylineShape>& polylines() const { return polylines_; }

@@ -14,9 +14,10 @@ PictureFiles PictureFilesIn(const std::filesystem::path& folder) {
 }
 
 FreshPictureFiles::FreshPictureFiles(const std::filesystem::path& folder)
-    : titles_(PictureFilesIn(folder).titles),
-      layers_(PictureFilesIn(folder).layers),
-      blows_(PictureFilesIn(folder).blows) {}
+    : FreshPictureFiles(PictureFilesIn(folder)) {}
+
+FreshPictureFiles::FreshPictureFiles(const PictureFiles& files)
+    : titles_(files.titles), layers_(files.layers), blows_(files.blows) {}
 
 PictureFiles FreshPictureFiles::Written() const {
   return {IfWritten(titles_), IfWritten(layers_), IfWritten(blows_)};

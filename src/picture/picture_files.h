@@ -28,6 +28,8 @@ class FreshPictureFiles {
   PictureFiles Written() const;
 
  private:
+  explicit FreshPictureFiles(const PictureFiles& files);
+
   FreshOutput titles_;
   FreshOutput layers_;
   FreshOutput blows_;

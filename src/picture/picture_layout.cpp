@@ -19,6 +19,7 @@ constexpr double kBottom = 12;
 constexpr double kScaleWidth = 44;
 constexpr double kValueRoom = 24;  // right of the N axis, for values beyond it
 constexpr double kTextSize = 12;
+constexpr double kTitleSize = 13;
 constexpr double kValueSize = 10;
 constexpr double kLine = 15;  // height of a line of text
 
@@ -86,8 +87,8 @@ class PictureBuilder {
     drawing_.Add(std::move(shape));
   }
   void Text(Role role, double x, double baseline, std::u16string text, Anchor anchor, Colour colour,
-            double size = kTextSize) {
-    Add(TextShape{role, {x, baseline}, std::move(text), anchor, size, colour, false});
+            double size = kTextSize, bool bold = false) {
+    Add(TextShape{role, {x, baseline}, std::move(text), anchor, size, colour, bold});
   }
   void Headings(const Box& column, const Box& chart);
   void Scale(const DepthScale& scale, double left, double right, const std::vector<double>& ticks);
@@ -103,15 +104,10 @@ Drawing PictureBuilder::Build() {
   double height = drawing_.height();
   Add(RectShape{Role::kBackground, 0, 0, width, height, kWhite, std::nullopt, {}});
   Add(RectShape{Role::kFrame, 0.5, 0.5, width - 1, height - 1, std::nullopt, kFrameGrey, {}});
-  std::u16string title = ElideToWidth(profile_.name, kTextSize + 1, width - 8);
+  std::u16string title = ElideToWidth(profile_.name, kTitleSize, width - 8);
   if (!title.empty()) {
-    Add(TextShape{Role::kTitle,
-                  {width / 2, kTitleBaseline},
-                  title,
-                  Anchor::kMiddle,
-                  kTextSize + 1,
-                  kHeadingGrey,
-                  true});
+    Text(Role::kTitle, width / 2, kTitleBaseline, title, Anchor::kMiddle, kHeadingGrey, kTitleSize,
+         true);
   }
   std::vector<double> ticks = DepthTicks(profile_.Depth());
   DepthScale scale{ticks.back(), kTop, std::max(1.0, height - kTop - kBottom)};

@@ -9,6 +9,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QToolTip>
 
 #include "environment/environment.h"
 #include "picture/picture_layout.h"
@@ -79,6 +80,21 @@ void BoringPreview::paintEvent(QPaintEvent*) {
     return;
   }
   PaintDrawing(p, LayOutPicture(profile_, width(), height()));
+}
+
+// Pointing at a layer or an N point tells what it is, as the SVG's titles do.
+bool BoringPreview::event(QEvent* event) {
+  if (event->type() != QEvent::ToolTip || !HasProfile()) return QWidget::event(event);
+  auto* help = static_cast<QHelpEvent*>(event);
+  Drawing drawing = LayOutPicture(profile_, width(), height());
+  std::u16string tip = drawing.TipAt({help->pos().x() + 0.5, help->pos().y() + 0.5});
+  if (tip.empty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(help->globalPos(), QString::fromStdU16String(tip), this);
+  }
+  return true;
 }
 
 void BoringPreview::mouseMoveEvent(QMouseEvent* event) {

@@ -43,6 +43,7 @@ class BoringPreview : public QWidget {
   void saveFailed(const std::u16string& message);
 
  protected:
+  bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;

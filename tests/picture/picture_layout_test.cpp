@@ -110,6 +110,16 @@ TEST(PictureLayoutTest, OnePointPerNAndLargeNAtTheAxisEndWithItsValue) {
   EXPECT_EQ(drawing.polylines()[0].points.size(), 4u);
 }
 
+TEST(PictureLayoutTest, TipsOfWhatIsPointedAt) {
+  Drawing drawing = LayOutPicture(Sample(), 300, 500);
+  const RectShape* band = Bands(drawing)[1];
+  EXPECT_EQ(drawing.TipAt({band->x + 5, band->y + band->height - 1}), band->tip);
+  const DotShape& dot = drawing.dots()[1];
+  EXPECT_EQ(drawing.TipAt({dot.centre.x + 4, dot.centre.y}), u"N=68 2.15 m");
+  EXPECT_EQ(drawing.TipAt({dot.centre.x + 6, dot.centre.y}), u"");
+  EXPECT_EQ(drawing.TipAt({2, 2}), u"");  // the background has none
+}
+
 TEST(PictureLayoutTest, NamesAreShortenedToTheirBand) {
   BoringProfile profile = Sample();
   profile.layers[2].name = u"礫混じり砂質シルト（風化した花崗岩の破片を多く含む）";
