@@ -199,7 +199,9 @@ void PictureBuilder::BlowCounts(const DepthScale& scale, const Box& chart) {
 }  // namespace
 
 std::vector<double> DepthTicks(double deepest) {
-  deepest = std::max(1.0, deepest);
+  // A hand-edited X1.TXT may hold anything; a scale of kilometres is plenty.
+  constexpr double kDeepestScale = 1e6;
+  deepest = std::isnan(deepest) ? 1.0 : std::clamp(deepest, 1.0, kDeepestScale);
   double step = 1;
   for (double power = 1; deepest / step > 10; power *= 10) {
     for (double factor : {1.0, 2.0, 5.0}) {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "picture/text_extent.h"
 
@@ -40,9 +41,20 @@ TEST(DepthTicksTest, StepsOfOneTwoOrFiveTimesAPowerOfTen) {
     double deepest;
     double step;
     double last;
-  } cases[] = {{0, 1, 1},     {0.3, 1, 1},    {1, 1, 1},      {10, 1, 10},
-               {10.5, 2, 12}, {18, 2, 18},    {12.15, 2, 14}, {20.01, 5, 25},
-               {95, 10, 100}, {101, 20, 120}, {450, 50, 450}, {1999, 200, 2000}};
+  } cases[] = {{0, 1, 1},
+               {0.3, 1, 1},
+               {1, 1, 1},
+               {10, 1, 10},
+               {10.5, 2, 12},
+               {18, 2, 18},
+               {12.15, 2, 14},
+               {20.01, 5, 25},
+               {95, 10, 100},
+               {101, 20, 120},
+               {450, 50, 450},
+               {1999, 200, 2000},
+               {HUGE_VAL, 1e5, 1e6},
+               {NAN, 1, 1}};
   for (const Case& c : cases) {
     std::vector<double> ticks = DepthTicks(c.deepest);
     ASSERT_GE(ticks.size(), 2u) << c.deepest;
