@@ -54,7 +54,9 @@ void BoringPreview::SetProfile(BoringProfile profile, QString folder) {
 
 void BoringPreview::Clear() { SetProfile({}); }
 
-bool BoringPreview::SavePicture(PictureFormat format, const QString& file) {
+bool BoringPreview::SavePicture(PictureFormat format, const QString& chosen) {
+  // File dialogs give "/" on every platform; messages show the system's form.
+  QString file = QDir::toNativeSeparators(chosen);
   if (format == PictureFormat::kPng) {
     if (SavePng(profile_, file)) return true;
     emit saveFailed(CannotWriteMessage(file.toStdU16String()));
