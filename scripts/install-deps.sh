@@ -5,8 +5,10 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config libgtest-dev clang-format   # core, tests
+  libpugixml-dev librsvg2-bin                                 # picture tests; SVG to PNG by hand
   qt6-base-dev libgl-dev xvfb xauth fonts-noto-cjk            # the window and its tests
   g++-mingw-w64-x86-64 googletest wine64                      # the Windows build and its tests
+  dpkg-dev                                                    # the Debian package (dpkg-shlibdeps)
 )
 
 missing=()

@@ -16,7 +16,9 @@ namespace bc {
 
 void WriteText(std::FILE* stream, std::u16string_view text) {
 #ifdef _WIN32
-  HANDLE handle = GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE);
+  // The stream's own handle: a stream redirected to a file must get bytes,
+  // not a write to whatever console the standard handles name.
+  HANDLE handle = reinterpret_cast<HANDLE>(_get_osfhandle(_fileno(stream)));
   DWORD mode = 0;
   if (GetConsoleMode(handle, &mode)) {
     std::fflush(stream);

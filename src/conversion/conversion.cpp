@@ -2,20 +2,16 @@
 
 #include <memory>
 
+#include "conversion/section_order.h"
 #include "environment/destination_path.h"
 #include "run/run_context.h"
 #include "run/run_error.h"
-#include "site/site_sections.h"
-#include "soil/soil_sections.h"
-#include "testrecords/test_sections.h"
-#include "text/fixed_width.h"
 #include "text/free_format.h"
 #include "text/line_reader.h"
 #include "text/numeric.h"
 #include "text/separators.h"
 #include "text/str_form.h"
 #include "text/trim.h"
-#include "titles/title_outputs.h"
 
 namespace bc {
 namespace {
@@ -24,17 +20,6 @@ constexpr char16_t kWorkingText[] = u"只今変換中！　しばらくお待ち
 constexpr char16_t kSuccessText[] = u"変換が正常に終了しました。";
 constexpr char16_t kWaitingText[] =
     u"他の変換がパターンデータフォルダを使っています。終わるまで待っています…";
-
-// Stops the run quietly after a message the user has seen.
-struct Stopped {};
-
-std::vector<CodeName> LoadCodeTable(const RunContext& ctx, std::u16string_view name) {
-  std::vector<CodeName> table;
-  for (const auto& items : ctx.store().Table(name).entries()) {
-    table.push_back({ItemOrEmpty(items, 0), ItemOrEmpty(items, 1)});
-  }
-  return table;
-}
 
 class ConversionRun {
  public:
@@ -52,17 +37,15 @@ class ConversionRun {
   bool Run();
 
  private:
-  void Stop() {
-    ui_.SetStatus(u"");
-    throw Stopped{};
-  }
-  void CheckPaths();
-  void CheckTag();
-  void MakeDestinationFolders();
+  // The checks before anything is written. Each returns false after telling
+  // the user why the run does not start.
+  bool CheckPaths();
+  bool CheckTag();
+  bool MakeDestinationFolders();
+  bool Prepare();
+  void Convert(Record& record);
   PatternStore& OpenStore();
   double FindDeepestLayer() const;
-  Flow WriteHeaderOutputs(RunContext& ctx, double deepest);
-  Flow WriteSections(RunContext& ctx);
   void Report(const RunError& error, long line_number);
 
   const RunRequest& request_;
@@ -78,28 +61,16 @@ class ConversionRun {
 };
 
 bool ConversionRun::Run() {
+  ui_.SetStatus(kWorkingText);
+  ui_.Repaint();
   Record record;
   try {
-    ui_.SetStatus(kWorkingText);
-    ui_.Repaint();
-    CheckPaths();
-    CheckTag();
-    MakeDestinationFolders();
+    if (!Prepare()) {
+      ui_.SetStatus(u"");
+      return false;
+    }
     ui_.SetBusy(true);
-
-    PatternStore& store = OpenStore();
-    LineReader source;
-    RunContext ctx(env_, source, record, destination_, store);
-    ctx.tables.l4 = LoadCodeTable(ctx, u"L4.TXT");
-    ctx.tables.l100 = LoadCodeTable(ctx, u"L100.TXT");
-    ctx.tables.l8 = LoadCodeTable(ctx, u"L8.TXT");
-    ctx.tables.l10 = LoadCodeTable(ctx, u"L10.TXT");
-
-    double deepest = FindDeepestLayer();
-    source.OpenBytes(std::move(source_bytes_));
-    if (WriteHeaderOutputs(ctx, deepest) == Flow::kContinue) WriteSections(ctx);
-  } catch (const Stopped&) {
-    return false;
+    Convert(record);
   } catch (const RunError& error) {
     Report(error, record.line_number);
     return false;
@@ -112,7 +83,24 @@ bool ConversionRun::Run() {
   return true;
 }
 
-void ConversionRun::CheckPaths() {
+bool ConversionRun::Prepare() { return CheckPaths() && CheckTag() && MakeDestinationFolders(); }
+
+void ConversionRun::Convert(Record& record) {
+  PatternStore& store = OpenStore();
+  LineReader source;
+  RunContext ctx(env_, source, record, destination_, store);
+  ctx.tables.l4 = ctx.CodeTable(u"L4.TXT");
+  ctx.tables.l100 = ctx.CodeTable(u"L100.TXT");
+  ctx.tables.l8 = ctx.CodeTable(u"L8.TXT");
+  ctx.tables.l10 = ctx.CodeTable(u"L10.TXT");
+  SectionState state;
+  state.destination = destination_;
+  state.deepest = FindDeepestLayer();
+  source.OpenBytes(std::move(source_bytes_));
+  RunSections(ctx, state);
+}
+
+bool ConversionRun::CheckPaths() {
   destination_ = request_.destination_text;
   DestinationCheck check = ValidateDestinationPath(destination_, env_);
   if (check == DestinationCheck::kBadDriveName) {
@@ -122,21 +110,22 @@ void ConversionRun::CheckPaths() {
     ui_.ShowMessage(u"指定されたパスは正しくありません。", kStyleExclamation,
                     request_.destination_text);
     ui_.FocusDestination();
-    Stop();
+    return false;
   }
   source_path_ = std::u16string(TrimBlanks(request_.source_text));
   if (source_path_.empty()) {
     ui_.ShowMessage(u"変換元ファイルが選択されていません。", kStyleOk, u"");
-    Stop();
+    return false;
   }
   if (IsBlankText(request_.destination_text)) {
     ui_.ShowMessage(u"変換先ﾌｫﾙﾀﾞが選択されていません。", kStyleOk, u"");
-    Stop();
+    return false;
   }
+  return true;
 }
 
 // Reads the source, the one time it is read from the disk.
-void ConversionRun::CheckTag() {
+bool ConversionRun::CheckTag() {
   std::u16string tag(12, u' ');
   ReadStatus status = fs_.ReadFile(env_.HostPath(source_path_), &source_bytes_);
   if (status == ReadStatus::kReadError) throw RunError(CannotReadMessage(source_path_));
@@ -148,11 +137,12 @@ void ConversionRun::CheckTag() {
   }
   if (tag.compare(0, 3, u"QVN") != 0) {
     ui_.ShowMessage(u"選択された変換元ファイルは違います。", kStyleOk, request_.source_text);
-    Stop();
+    return false;
   }
+  return true;
 }
 
-void ConversionRun::MakeDestinationFolders() {
+bool ConversionRun::MakeDestinationFolders() {
   std::vector<std::u16string> parts;
   std::size_t count = static_cast<std::size_t>(CountSeparators(destination_, u"\\"));
   SplitAtSeparators(destination_, u"\\", parts);
@@ -168,10 +158,10 @@ void ConversionRun::MakeDestinationFolders() {
       break;
     }
   }
-  if (!missing) return;
+  if (!missing) return true;
   if (ui_.ShowMessage(u"ﾌｫﾙﾀﾞがありません。新規作成しますか？", kStyleYesNoQuestion, u"") !=
       kAnswerYes) {
-    Stop();
+    return false;
   }
   for (std::size_t i = 1; i < prefixes.size(); ++i) {
     if (exists(prefixes[i])) continue;
@@ -179,6 +169,7 @@ void ConversionRun::MakeDestinationFolders() {
       throw RunError(u"フォルダを作成できません: " + prefixes[i]);
     }
   }
+  return true;
 }
 
 PatternStore& ConversionRun::OpenStore() {
@@ -210,53 +201,6 @@ double ConversionRun::FindDeepestLayer() const {
     }
   }
   return deepest;
-}
-
-// The header pass, then CNT.TXT and the title files. The files are written
-// also when the source ends inside the header block.
-Flow ConversionRun::WriteHeaderOutputs(RunContext& ctx, double deepest) {
-  TitleBlocks titles;
-  L1Loader load_l1 = [&ctx] { return LoadCodeTable(ctx, u"L1.TXT"); };
-  if (!ctx.AtEnd()) ctx.Next();  // the tag line
-  bool ended = ctx.AtEnd();
-  if (!ended) ctx.Next();
-  while (!ended && ctx.Code() > 999 && ctx.Code() < 2000) {
-    ApplyHeaderRecord(ctx.record(), titles, load_l1);
-    if (ctx.AtEnd()) {
-      ended = true;
-    } else {
-      ctx.Next();
-    }
-  }
-  titles.block2[20] = FormatFixed2(7, deepest);
-  ctx.date_year = DateYear(titles);
-  WriteControlFile(ctx, destination_);
-  WriteTitleFiles(ctx, titles);
-  if (ended) return Flow::kEnd;
-  while (ctx.Code() < 2000 && !ctx.AtEnd()) ctx.Next();
-  return Flow::kContinue;
-}
-
-Flow ConversionRun::WriteSections(RunContext& ctx) {
-  LayerTable layers;
-  auto below = [](double limit) { return [limit](double code) { return code < limit; }; };
-  if (RunSoilLayerSection(ctx) == Flow::kEnd) return Flow::kEnd;
-  if (RunLayerDetailSection(ctx, layers) == Flow::kEnd) return Flow::kEnd;
-  if (RunLayerTextSection(ctx, layers) == Flow::kEnd) return Flow::kEnd;
-  if (ctx.SkipWhile(below(3000)) == Flow::kEnd) return Flow::kEnd;
-  if (RunMergedDepthSections(ctx) == Flow::kEnd) return Flow::kEnd;
-  if (RunDatedDepthSection(ctx) == Flow::kEnd) return Flow::kEnd;
-  if (RunIntervalSection(ctx) == Flow::kEnd) return Flow::kEnd;
-  if (RunSampleSection(ctx) == Flow::kEnd) return Flow::kEnd;
-  auto skipped = [](double code) { return code >= 3050 && code <= 3060; };
-  if (ctx.SkipWhile(skipped) == Flow::kEnd) return Flow::kEnd;
-  if (RunNamePairSection(ctx) == Flow::kEnd) return Flow::kEnd;
-  if (ctx.SkipWhile(below(4000)) == Flow::kEnd) return Flow::kEnd;
-  if (RunBlowCountSection(ctx) == Flow::kEnd) return Flow::kEnd;
-  if (RunLugeonSections(ctx) == Flow::kEnd) return Flow::kEnd;
-  if (ctx.SkipWhile(below(5000)) == Flow::kEnd) return Flow::kEnd;
-  if (RunCode5000Section(ctx) == Flow::kEnd) return Flow::kEnd;
-  return RunCodedNameSection(ctx);
 }
 
 void ConversionRun::Report(const RunError& error, long line_number) {

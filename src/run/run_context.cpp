@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "run/run_error.h"
+#include "text/free_format.h"
 #include "text/numeric.h"
 
 namespace bc {
@@ -42,6 +43,14 @@ void RunContext::Resplit(std::u16string_view line, long line_number) {
 OutputFile RunContext::CreateOutput(std::u16string_view name) const {
   std::u16string shown = output_folder_ + std::u16string(name);
   return OutputFile(store_.file_system(), env_.HostPath(shown), shown);
+}
+
+std::vector<CodeName> RunContext::CodeTable(std::u16string_view name) const {
+  std::vector<CodeName> table;
+  for (const auto& items : store_.Table(name).entries()) {
+    table.push_back({ItemOrEmpty(items, 0), ItemOrEmpty(items, 1)});
+  }
+  return table;
 }
 
 std::int16_t Int16OrStop(double value) {

@@ -71,6 +71,9 @@ class RunContext {
   // The shown name of a file of the pattern-data folder.
   std::u16string PatdatName(std::u16string_view name) const { return store_.ShownName(name); }
 
+  // The entries of a code table of the pattern-data folder, in file order.
+  std::vector<CodeName> CodeTable(std::u16string_view name) const;
+
   const Environment& env() const { return env_; }
   const std::u16string& output_folder() const { return output_folder_; }
 

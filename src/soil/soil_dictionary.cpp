@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <optional>
+#include <system_error>
 
+#include "environment/settings.h"
 #include "run/run_error.h"
 #include "text/free_format.h"
 #include "text/numeric.h"
@@ -65,11 +67,8 @@ std::u16string FourDigitCode(double code) {
   return digits.substr(digits.size() - 4);
 }
 
-// PATADD.txt in the program's folder tells other tools that the main list
-// gained a line. An existing marker, in any letter case, is left as it is.
-void MarkDictionaryChanged(const RunContext& ctx) {
-  const std::filesystem::path& folder = ctx.env().program_folder();
-  FileSystem& fs = ctx.store().file_system();
+// True when folder holds PATADD.txt in any letter case.
+bool HasMarker(FileSystem& fs, const std::filesystem::path& folder) {
   for (const std::filesystem::path& item : fs.List(folder)) {
     std::u16string name = FromHostPath(item);
     if (name.size() != 10) continue;
@@ -78,13 +77,34 @@ void MarkDictionaryChanged(const RunContext& ctx) {
       char16_t c = name[i] >= u'a' && name[i] <= u'z' ? char16_t(name[i] - 32) : name[i];
       same = c == u"PATADD.TXT"[i];
     }
-    if (same) return;
+    if (same) return true;
   }
-  std::filesystem::path marker = folder / "PATADD.txt";
+  return false;
+}
+
+// Leaves an existing marker as it is; false when none can be made.
+bool MarkIn(FileSystem& fs, const std::filesystem::path& folder) {
+  if (HasMarker(fs, folder)) return true;
   std::unique_ptr<WritableFile> out;
-  if (fs.OpenWritable(marker, WriteMode::kAppend, &out) != OpenStatus::kOk || !out->Close()) {
-    throw RunError(CannotWriteMessage(FromHostPath(marker)));
-  }
+  return fs.OpenWritable(folder / "PATADD.txt", WriteMode::kAppend, &out) == OpenStatus::kOk &&
+         out->Close();
+}
+
+// PATADD.txt in the program's folder tells other tools that the main list
+// gained a line. An installed program's folder (/usr/bin) is not the user's
+// to write, so on POSIX the settings folder takes the marker then, rather
+// than every run that adds a soil name stopping.
+void MarkDictionaryChanged(const RunContext& ctx) {
+  FileSystem& fs = ctx.store().file_system();
+  const std::filesystem::path& folder = ctx.env().program_folder();
+  if (MarkIn(fs, folder)) return;
+#ifndef _WIN32
+  std::filesystem::path settings = SystemFolder();
+  std::error_code ec;
+  std::filesystem::create_directories(settings, ec);
+  if (MarkIn(fs, settings)) return;
+#endif
+  throw RunError(CannotWriteMessage(FromHostPath(folder / "PATADD.txt")));
 }
 
 }  // namespace

@@ -92,74 +92,85 @@ void ApplyPrefixedNumber(const Record& r, TitleBlocks& t, const L1Loader& load_l
   }
 }
 
+// Where a header record's field goes, and how it is taken.
+enum class Take {
+  kField,         // as it stands
+  kAppend,        // added to what the line holds
+  kBlankIfUnset,  // " " for −1
+  kZeroIfUnset,   // "0" for −1
+};
+
+struct HeaderSlot {
+  int code;
+  int block;  // 1: TITL01.TXT, 2: TITL02.TXT
+  std::size_t line;
+  int field;
+  Take take;
+};
+
+constexpr HeaderSlot kHeaderSlots[] = {
+    {1000, 1, 1, 2, Take::kAppend},        {1001, 1, 1, 2, Take::kAppend},
+    {1003, 1, 2, 2, Take::kField},         {1004, 2, 1, 2, Take::kField},
+    {1005, 1, 10, 2, Take::kField},        {1006, 1, 11, 2, Take::kBlankIfUnset},
+    {1006, 1, 12, 3, Take::kBlankIfUnset}, {1006, 1, 13, 4, Take::kBlankIfUnset},
+    {1007, 1, 14, 2, Take::kBlankIfUnset}, {1007, 1, 15, 3, Take::kBlankIfUnset},
+    {1007, 1, 16, 4, Take::kBlankIfUnset}, {1008, 1, 17, 2, Take::kField},
+    {1010, 1, 18, 2, Take::kField},        {1011, 1, 19, 2, Take::kField},
+    {1012, 1, 21, 2, Take::kField},        {1012, 1, 22, 3, Take::kField},
+    {1012, 2, 16, 4, Take::kField},        {1012, 2, 15, 5, Take::kField},
+    {1013, 2, 25, 3, Take::kZeroIfUnset},  {1013, 2, 26, 4, Take::kZeroIfUnset},
+    {1013, 2, 27, 5, Take::kZeroIfUnset},  {1014, 2, 28, 2, Take::kField},
+    {1015, 2, 29, 2, Take::kField},        {1016, 2, 30, 2, Take::kField},
+};
+
+void ApplyBlankDepthColumn(const Record&, TitleBlocks& t, const L1Loader&) {
+  t.block1[3] = FitToWidth(u" ", 20);
+}
+
+void ApplyDatesRecord(const Record& r, TitleBlocks& t, const L1Loader&) { ApplyDates(r, t); }
+
+// Records whose values take more than a field each; they run before the slots
+// of their code.
+struct HeaderSpecial {
+  int code;
+  void (*apply)(const Record&, TitleBlocks&, const L1Loader&);
+};
+
+constexpr HeaderSpecial kHeaderSpecials[] = {
+    {1002, ApplyBlankDepthColumn},
+    {1009, ApplyDatesRecord},
+    {1013, ApplyPrefixedNumber},
+};
+
+void ApplySlot(const Record& r, TitleBlocks& t, const HeaderSlot& slot) {
+  std::u16string& line = (slot.block == 1 ? t.block1 : t.block2)[slot.line];
+  const std::u16string& field = r.Field(slot.field);
+  switch (slot.take) {
+    case Take::kField:
+      line = field;
+      break;
+    case Take::kAppend:
+      line += field;
+      break;
+    case Take::kBlankIfUnset:
+      line = BlankIfUnset(field);
+      break;
+    case Take::kZeroIfUnset:
+      line = NumericValue(field) == -1 ? u"0" : field;
+      break;
+  }
+}
+
 }  // namespace
 
 void ApplyHeaderRecord(const Record& r, TitleBlocks& t, const L1Loader& load_l1) {
-  auto& b1 = t.block1;
-  auto& b2 = t.block2;
   double code = r.Code();
   if (code != static_cast<int>(code)) return;  // codes compare as numbers: 1000.5 is none
-  switch (static_cast<int>(code)) {
-    case 1000:
-    case 1001:
-      b1[1] += r.Field(2);
-      break;
-    case 1002:
-      b1[3] = FitToWidth(u" ", 20);
-      break;
-    case 1003:
-      b1[2] = r.Field(2);
-      break;
-    case 1004:
-      b2[1] = r.Field(2);
-      break;
-    case 1005:
-      b1[10] = r.Field(2);
-      break;
-    case 1006:
-      for (int i = 1; i <= 3; ++i)
-        b1[static_cast<std::size_t>(10 + i)] = BlankIfUnset(r.Field(i + 1));
-      break;
-    case 1007:
-      for (int i = 1; i <= 3; ++i)
-        b1[static_cast<std::size_t>(13 + i)] = BlankIfUnset(r.Field(i + 1));
-      break;
-    case 1008:
-      b1[17] = r.Field(2);
-      break;
-    case 1009:
-      ApplyDates(r, t);
-      break;
-    case 1010:
-      b1[18] = r.Field(2);
-      break;
-    case 1011:
-      b1[19] = r.Field(2);
-      break;
-    case 1012:
-      b1[21] = r.Field(2);
-      b1[22] = r.Field(3);
-      b2[16] = r.Field(4);
-      b2[15] = r.Field(5);
-      break;
-    case 1013:
-      ApplyPrefixedNumber(r, t, load_l1);
-      for (int i = 2; i <= 4; ++i) {
-        b2[static_cast<std::size_t>(23 + i)] =
-            NumericValue(r.Field(i + 1)) == -1 ? u"0" : r.Field(i + 1);
-      }
-      break;
-    case 1014:
-      b2[28] = r.Field(2);
-      break;
-    case 1015:
-      b2[29] = r.Field(2);
-      break;
-    case 1016:
-      b2[30] = r.Field(2);
-      break;
-    default:
-      break;  // other header codes carry nothing
+  for (const HeaderSpecial& special : kHeaderSpecials) {
+    if (special.code == code) special.apply(r, t, load_l1);
+  }
+  for (const HeaderSlot& slot : kHeaderSlots) {
+    if (slot.code == code) ApplySlot(r, t, slot);
   }
 }
 
@@ -168,6 +179,28 @@ std::u16string DateYear(const TitleBlocks& titles) {
   bool digits = !year.empty() && year.find_first_not_of(u"0123456789") == std::u16string_view::npos;
   if (!digits || year.size() > 9 || NumericValue(year) <= 0) return u"0";
   return std::u16string(TrimBlanks(StrDouble(NumericValue(year))));
+}
+
+Flow RunHeaderSection(RunContext& ctx, const std::u16string& destination, double deepest) {
+  TitleBlocks titles;
+  L1Loader load_l1 = [&ctx] { return ctx.CodeTable(u"L1.TXT"); };
+  bool ended = ctx.AtEnd();
+  if (!ended) ctx.Next();
+  while (!ended && ctx.Code() > 999 && ctx.Code() < 2000) {
+    ApplyHeaderRecord(ctx.record(), titles, load_l1);
+    if (ctx.AtEnd()) {
+      ended = true;
+    } else {
+      ctx.Next();
+    }
+  }
+  titles.block2[20] = FormatFixed2(7, deepest);
+  ctx.date_year = DateYear(titles);
+  WriteControlFile(ctx, destination);
+  WriteTitleFiles(ctx, titles);
+  if (ended) return Flow::kEnd;
+  while (ctx.Code() < 2000 && !ctx.AtEnd()) ctx.Next();
+  return Flow::kContinue;
 }
 
 void WriteControlFile(const RunContext& ctx, const std::u16string& destination) {

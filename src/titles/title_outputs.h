@@ -30,6 +30,14 @@ void ApplyHeaderRecord(const Record& record, TitleBlocks& titles, const L1Loader
 // it is a whole number above 0; "0" otherwise.
 std::u16string DateYear(const TitleBlocks& titles);
 
+// The header section: the current record is the one after the tag line. Reads
+// the header records (999 < code < 2000) into the title blocks, sets
+// ctx.date_year, and writes CNT.TXT for destination and the title files, also
+// when the source ends among the header records (then Flow::kEnd). Otherwise
+// passes over the records below code 2000 that follow, stopping at the last
+// line without ending the run.
+Flow RunHeaderSection(RunContext& ctx, const std::u16string& destination, double deepest);
+
 // Writes "CNT.TXT" from the validated destination ("C:\Q\ABCDEF\G\").
 void WriteControlFile(const RunContext& ctx, const std::u16string& destination);
 

@@ -15,6 +15,7 @@
 #include <system_error>
 
 #include "conversion/conversion.h"
+#include "picture/boring_profile.h"
 #include "run/run_error.h"
 #include "text/utf8.h"
 #include "window/boring_preview.h"
@@ -22,7 +23,6 @@
 #include "window/drive_path.h"
 #include "window/file_list.h"
 #include "window/folder_list.h"
-#include "window/fresh_output.h"
 #include "window/window_run_ui.h"
 
 namespace bc {
@@ -131,6 +131,8 @@ void Form1::Connect() {
   connect(command1_, &QPushButton::clicked, this, &Form1::Command1_Click);
   connect(command2_, &QPushButton::clicked, this, &Form1::Command2_Click);
   connect(picture1_, &BoringPreview::mouseMoved, this, &Form1::Picture1_MouseMove);
+  connect(picture1_, &BoringPreview::saveFailed, this,
+          [this](const std::u16string& message) { boxes_.Show(this, message, kStyleError, u""); });
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this, [this] { HelpRequest(1); });
 }
@@ -219,9 +221,8 @@ void Form1::Command1_Click() {
   running_ = true;
   RunRequest request{text1_->text().toStdU16String(), text2_->text().toStdU16String(),
                      patdat_path_};
-  std::u16string folder = request.destination_text + u"\\";
-  FreshOutput x1(env_.HostPath(folder + u"X1.TXT"));
-  FreshOutput x5(env_.HostPath(folder + u"X5.TXT"));
+  std::filesystem::path folder = env_.HostPath(request.destination_text + u"\\");
+  FreshPictureFiles picture_files(folder);
   bool ok = false;
   {
     WindowRunUi ui(this, label3_, text2_, boxes_);
@@ -239,14 +240,20 @@ void Form1::Command1_Click() {
   }
   if (ok) {
     status_shown_ = 1;
-    ShowPreview(x1, x5);
+    ShowPreview(picture_files, folder);
   }
   running_ = false;
 }
 
-void Form1::ShowPreview(const FreshOutput& x1, const FreshOutput& x5) {
-  picture1_->SetProfile(ReadBoringProfile(x1.Written() ? x1.file() : std::filesystem::path(),
-                                          x5.Written() ? x5.file() : std::filesystem::path()));
+// Only the files this run wrote: the title falls back to the folder's name.
+void Form1::ShowPreview(const FreshPictureFiles& files, const std::filesystem::path& folder) {
+  try {
+    picture1_->SetProfile(ReadBoringProfile(files.Written(), FolderName(folder)),
+                          Q(FromHostPath(folder)));
+  } catch (const RunError& error) {
+    picture1_->Clear();
+    boxes_.Show(this, error.message(), kStyleError, u"");
+  }
 }
 
 void Form1::Command2_Click() { close(); }

@@ -5,6 +5,7 @@
 
 #include <QWidget>
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <string>
 
@@ -20,7 +21,7 @@ class QPushButton;
 namespace bc {
 
 class BoringPreview;
-class FreshOutput;
+class FreshPictureFiles;
 class DriveList;
 class FileList;
 class FolderList;
@@ -62,7 +63,7 @@ class Form1 : public QWidget {
   void OpenStartFolder();
   void ChangeDrive(DriveList* drives, FolderList* folders);
   void SetCurrentFolder(const std::u16string& path);
-  void ShowPreview(const FreshOutput& x1, const FreshOutput& x5);
+  void ShowPreview(const FreshPictureFiles& files, const std::filesystem::path& folder);
 
   Environment env_;
   std::u16string patdat_path_;

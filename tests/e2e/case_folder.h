@@ -8,6 +8,7 @@
 //   absent                output names, one a line, that must not exist
 //   args                  extra arguments, one a line (default: --yes)
 //   exit-code             the expected exit code (default 0)
+//   message               lines the program must print (the message of a stopped run)
 #ifndef BORINGCONV_TESTS_E2E_CASE_FOLDER_H_
 #define BORINGCONV_TESTS_E2E_CASE_FOLDER_H_
 

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "run/run_error.h"
+#include "support/scoped_variable.h"
 #include "support/section_fixture.h"
 #include "text/free_format.h"
 
@@ -153,6 +154,31 @@ TEST_F(SoilDictionaryTest, MarkerInAnotherLetterCaseIsLeftAlone) {
     EXPECT_NE(item.path().filename(), "PATADD.txt");
   }
 }
+
+#ifndef _WIN32
+// An installed program's folder is not writable: the marker goes to the
+// settings folder, and only when neither takes it does the run stop.
+TEST_F(SoilDictionaryTest, MarkerFallsBackToTheSettingsFolder) {
+  std::filesystem::path blocked = f.env().program_folder() / "blocked";
+  std::ofstream(blocked) << "a file where a folder should be";
+  f.env() = Environment(f.env().drives(), blocked);
+  for (bool settings_writable : {true, false}) {
+    SCOPED_TRACE(settings_writable);
+    std::filesystem::path config =
+        f.env().program_folder().parent_path() / (settings_writable ? "config" : "blocked/config");
+    testing::ScopedVariable variable("XDG_CONFIG_HOME", config.string());
+    f.WritePatdat(u"KISHITU.TXT", {});
+    f.WritePatdat(u"XKISHITU.TXT", {});
+    RunContext& ctx = f.Start({u"2000 1 x"});
+    if (settings_writable) {
+      EXPECT_EQ(FindSoilPattern(ctx, u"砂"), u"2000");
+      EXPECT_TRUE(std::filesystem::exists(config / "boringconv" / "PATADD.txt"));
+    } else {
+      EXPECT_THROW(FindSoilPattern(ctx, u"砂"), RunError);
+    }
+  }
+}
+#endif
 
 TEST_F(SoilDictionaryTest, MissingListStopsTheRun) {
   f.WritePatdat(u"KISHITU.TXT", {});

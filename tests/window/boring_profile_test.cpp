@@ -3,8 +3,8 @@
 #include <QTest>
 #include <thread>
 
-#include "window/boring_profile.h"
-#include "window/fresh_output.h"
+#include "picture/boring_profile.h"
+#include "picture/fresh_output.h"
 #include "window_fixture.h"
 
 namespace bc::testing {
@@ -21,7 +21,8 @@ class BoringProfileTest : public QObject {
     WriteAnsiLines(fixture.Root() / "X5.TXT",
                    {u"  1,   1.15, 12, 12, 30,  3, 10,  4, 10,  5, 10",
                     u"  2,   2.15, 60, 60, 10, 60, 10,  0,  0,  0,  0", u"  3,   x, 1, 1, 1"});
-    BoringProfile profile = ReadBoringProfile(fixture.Root() / "X1.TXT", fixture.Root() / "X5.TXT");
+    BoringProfile profile =
+        ReadBoringProfile({{}, fixture.Root() / "X1.TXT", fixture.Root() / "X5.TXT"}, u"b1");
     QCOMPARE(profile.layers.size(), std::size_t{3});
     QCOMPARE(profile.layers[0].bottom, 1.5f);
     QCOMPARE(profile.layers[0].code, std::u16string(u"5010"));
@@ -37,7 +38,7 @@ class BoringProfileTest : public QObject {
 
   void MissingFilesGiveAnEmptyProfile() {
     WindowFixture fixture;
-    BoringProfile profile = ReadBoringProfile(fixture.Root() / "X1.TXT", {});
+    BoringProfile profile = ReadBoringProfile({{}, fixture.Root() / "X1.TXT", {}}, u"b1");
     QVERIFY(profile.empty());
     QCOMPARE(profile.Depth(), 0.0f);
   }

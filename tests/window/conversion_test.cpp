@@ -69,6 +69,7 @@ class ConversionTest : public QObject {
     QCOMPARE(preview->profile().layers.size(), std::size_t{8});
     QCOMPARE(preview->profile().layers.back().bottom, 18.0f);
     QVERIFY(!preview->profile().blows.empty());
+    QCOMPARE(preview->profile().name, std::u16string(u"B-1"));
     QImage image = preview->grab().toImage();
     QVERIFY(!image.isNull());
 

@@ -1,8 +1,8 @@
 // Tells an output file that a run wrote from one that an earlier run left
 // behind: a run that ends early leaves the later files unchanged, and the
-// preview must not show them as the new boring.
-#ifndef BORINGCONV_WINDOW_FRESH_OUTPUT_H_
-#define BORINGCONV_WINDOW_FRESH_OUTPUT_H_
+// picture must not show them as the new boring.
+#ifndef BORINGCONV_PICTURE_FRESH_OUTPUT_H_
+#define BORINGCONV_PICTURE_FRESH_OUTPUT_H_
 
 #include <filesystem>
 
@@ -26,4 +26,4 @@ class FreshOutput {
 
 }  // namespace bc
 
-#endif  // BORINGCONV_WINDOW_FRESH_OUTPUT_H_
+#endif  // BORINGCONV_PICTURE_FRESH_OUTPUT_H_

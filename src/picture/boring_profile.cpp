@@ -1,9 +1,11 @@
-#include "window/boring_profile.h"
+#include "picture/boring_profile.h"
 
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 
+#include "environment/environment.h"
+#include "run/run_error.h"
 #include "text/codepage.h"
 #include "text/numeric.h"
 #include "text/trim.h"
@@ -42,8 +44,10 @@ bool IsNumber(std::u16string_view text) {
 }
 
 std::u16string ReadAnsiFile(const std::filesystem::path& file) {
+  std::error_code ec;
+  if (file.empty() || !std::filesystem::exists(file, ec)) return {};
   std::ifstream in(file, std::ios::binary);
-  if (!in) return {};
+  if (!in) throw RunError(CannotOpenMessage(FromHostPath(file)));
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   return DecodeAnsi(bytes);
 }
@@ -76,12 +80,23 @@ void ParseBlowCounts(std::u16string_view text, BoringProfile& profile) {
   }
 }
 
-BoringProfile ReadBoringProfile(const std::filesystem::path& x1_file,
-                                const std::filesystem::path& x5_file) {
+std::u16string ParseBoringName(std::u16string_view text) {
+  return std::u16string(TrimBlanks(text.substr(0, text.find_first_of(u"\r\n"))));
+}
+
+BoringProfile ReadBoringProfile(const PictureFiles& files, std::u16string fallback_name) {
   BoringProfile profile;
-  if (!x1_file.empty()) ParseSoilLayers(ReadAnsiFile(x1_file), profile);
-  if (!x5_file.empty()) ParseBlowCounts(ReadAnsiFile(x5_file), profile);
+  profile.name = ParseBoringName(ReadAnsiFile(files.titles));
+  if (profile.name.empty()) profile.name = std::move(fallback_name);
+  ParseSoilLayers(ReadAnsiFile(files.layers), profile);
+  ParseBlowCounts(ReadAnsiFile(files.blows), profile);
   return profile;
+}
+
+std::u16string FolderName(const std::filesystem::path& folder) {
+  std::filesystem::path name = folder.filename();
+  if (name.empty()) name = folder.parent_path().filename();
+  return FromHostPath(name);
 }
 
 }  // namespace bc

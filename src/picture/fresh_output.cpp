@@ -1,4 +1,4 @@
-#include "window/fresh_output.h"
+#include "picture/fresh_output.h"
 
 #include <system_error>
 

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "batch/batch_plan.h"
+#include "batch/batch_run.h"
+#include "support/section_fixture.h"
+
+namespace bc {
+namespace {
+
+using testing::ScratchFolder;
+
+void Write(const std::filesystem::path& file, const std::string& bytes) {
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
+std::vector<std::u16string> Destinations(const std::vector<BatchItem>& items) {
+  std::vector<std::u16string> out;
+  for (const BatchItem& item : items) out.push_back(item.destination);
+  return out;
+}
+
+TEST(BatchPlanTest, FoldersInNameOrderWithTaggedFilesOnly) {
+  ScratchFolder dir;
+  Write(dir.path() / "site" / "b2.txt", "QVN\r\n");
+  Write(dir.path() / "site" / "a1.txt", "  QVN 1\r\n");
+  Write(dir.path() / "site" / "notes.txt", "not a boring\r\n");
+  Write(dir.path() / "site" / "deeper" / "c3.dat", "QVN\r\n");
+  Write(dir.path() / "single.txt", "anything\r\n");
+  std::vector<BatchItem> items =
+      PlanBatch({dir.path() / "single.txt", dir.path() / "site"}, u"D:\\out", HasSourceTag);
+  EXPECT_EQ(Destinations(items), (std::vector<std::u16string>{u"D:\\out\\single", u"D:\\out\\a1",
+                                                              u"D:\\out\\b2", u"D:\\out\\c3"}));
+  EXPECT_EQ(items[1].source, dir.path() / "site" / "a1.txt");
+  EXPECT_EQ(items[3].source, dir.path() / "site" / "deeper" / "c3.dat");
+}
+
+TEST(BatchPlanTest, RepeatedStemsGetNumbers) {
+  ScratchFolder dir;
+  for (const char* name : {"x/B1.txt", "y/b1.txt", "z/b1.txt", "b1_2.txt"}) {
+    Write(dir.path() / name, "QVN\r\n");
+  }
+  std::vector<BatchItem> items =
+      PlanBatch({dir.path() / "x", dir.path() / "y", dir.path() / "b1_2.txt", dir.path() / "z"},
+                u"D:\\out\\", HasSourceTag);
+  EXPECT_EQ(Destinations(items),
+            (std::vector<std::u16string>{u"D:\\out\\B1", u"D:\\out\\b1_2", u"D:\\out\\b1_2_2",
+                                         u"D:\\out\\b1_3"}));
+}
+
+class RecordingObserver : public BatchObserver {
+ public:
+  void Starting(std::size_t index, std::size_t total, const BatchItem&) override {
+    events.push_back("start " + std::to_string(index) + "/" + std::to_string(total));
+  }
+  void Finished(std::size_t index, std::size_t, const BatchResult& result) override {
+    events.push_back("end " + std::to_string(index) + (result.converted ? " ok" : " stopped"));
+  }
+  std::vector<std::string> events;
+};
+
+TEST(BatchRunTest, AStoppedBoringDoesNotStopTheBatch) {
+  std::vector<BatchItem> items = {
+      {"a.txt", u"D:\\o\\a"}, {"b.txt", u"D:\\o\\b"}, {"c.txt", u"D:\\o\\c"}};
+  std::vector<int> answers;
+  ConvertOne convert = [&](const BatchItem& item, RunUi& ui) {
+    answers.push_back(
+        ui.ShowMessage(u"ﾌｫﾙﾀﾞがありません。新規作成しますか？", kStyleYesNoQuestion, u""));
+    if (item.source == "b.txt") {
+      ui.ShowMessage(u"変換元ファイルの 3 行目: 数値が扱える範囲を超えています。", kStyleError,
+                     u"");
+      return false;
+    }
+    return true;
+  };
+  RecordingObserver observer;
+  std::vector<BatchResult> results = RunBatch(items, convert, true, observer);
+  EXPECT_EQ(observer.events, (std::vector<std::string>{"start 0/3", "end 0 ok", "start 1/3",
+                                                       "end 1 stopped", "start 2/3", "end 2 ok"}));
+  EXPECT_EQ(answers, (std::vector<int>{kAnswerYes, kAnswerYes, kAnswerYes}));
+  results[2].warnings.push_back(u"L13.TXT が一杯です。");
+  EXPECT_EQ(BatchSummary(results),
+            u"変換 2 件、停止 1 件、警告 1 件\n"
+            u"停止: b.txt: 変換元ファイルの 3 行目: 数値が扱える範囲を超えています。\n"
+            u"警告: c.txt: L13.TXT が一杯です。\n");
+}
+
+TEST(BatchRunTest, RefusedFoldersStopEachBoringWithTheQuestion) {
+  RecordingObserver observer;
+  ConvertOne convert = [](const BatchItem&, RunUi& ui) {
+    return ui.ShowMessage(u"作成しますか？", kStyleYesNoQuestion, u"") == kAnswerYes;
+  };
+  std::vector<BatchResult> results = RunBatch({{"a.txt", u"D:\\o\\a"}}, convert, false, observer);
+  ASSERT_FALSE(results[0].converted);
+  EXPECT_EQ(results[0].messages, (std::vector<std::u16string>{u"作成しますか？ いいえ (--no)"}));
+}
+
+}  // namespace
+}  // namespace bc
