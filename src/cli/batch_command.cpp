@@ -5,9 +5,26 @@
 #include "cli/batch_progress.h"
 #include "cli/terminal.h"
 #include "conversion/conversion.h"
+#include "run/run_error.h"
 
 namespace bc {
 namespace {
+
+// Tells about the wait for the pattern-data folder before the first boring.
+class WaitLineUi : public RunUi {
+ public:
+  explicit WaitLineUi(std::FILE* err) : err_(err) {}
+  void SetStatus(std::u16string_view) override {}
+  void ShowWaiting(std::u16string_view text) override {
+    WriteText(err_, std::u16string(text) + u"\n");
+  }
+  int ShowMessage(std::u16string_view, int, std::u16string_view) override { return kAnswerOk; }
+  void SetBusy(bool) override {}
+  void Repaint() override {}
+
+ private:
+  std::FILE* err_;
+};
 
 std::filesystem::path SourcePath(const Environment& env, const std::u16string& text) {
   return IsDrivePath(text) ? env.HostPath(text) : ToHostPath(text);
@@ -23,9 +40,21 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
     WriteText(err, u"変換するボーリングがありません。\n");
     return 1;
   }
+  // One store for the whole batch: the folder's lock is taken once, and each
+  // table is read once however many borings there are.
+  std::unique_ptr<PatternStore> store;
   ConvertOne convert = [&](const BatchItem& item, RunUi& ui) {
     RunRequest request{FromHostPath(item.source), item.destination, call.patdat};
-    return RunConversion(request, env, ui);
+    if (!store) {
+      try {
+        WaitLineUi wait_ui(err);
+        store = OpenPatternStore(env, call.patdat, wait_ui, RunOptions());
+      } catch (const RunError& error) {
+        ui.ShowMessage(error.message(), kStyleError, u"");
+        return false;
+      }
+    }
+    return RunConversion(request, env, ui, *store);
   };
   BatchProgress progress(err, ErrorIsTerminal());
   bool create_folders = call.answer.value_or(true);

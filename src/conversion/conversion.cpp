@@ -174,16 +174,7 @@ bool ConversionRun::MakeDestinationFolders() {
 
 PatternStore& ConversionRun::OpenStore() {
   if (store_) return *store_;
-  PatternStore::Options options;
-  options.file_system = &fs_;
-  options.lock_timeout = options_.lock_timeout;
-  bool waited = false;
-  options.on_wait = [&] {
-    waited = true;
-    ui_.ShowWaiting(kWaitingText);
-  };
-  own_store_ = PatternStore::Open(env_, request_.patdat_path, options);
-  if (waited) ui_.SetStatus(kWorkingText);
+  own_store_ = OpenPatternStore(env_, request_.patdat_path, ui_, options_);
   return *own_store_;
 }
 
@@ -216,6 +207,21 @@ void ConversionRun::Report(const RunError& error, long line_number) {
 }
 
 }  // namespace
+
+std::unique_ptr<PatternStore> OpenPatternStore(const Environment& env, std::u16string folder,
+                                               RunUi& ui, const RunOptions& options) {
+  PatternStore::Options store_options;
+  store_options.file_system = options.file_system;
+  store_options.lock_timeout = options.lock_timeout;
+  bool waited = false;
+  store_options.on_wait = [&] {
+    waited = true;
+    ui.ShowWaiting(kWaitingText);
+  };
+  auto store = PatternStore::Open(env, std::move(folder), store_options);
+  if (waited) ui.SetStatus(kWorkingText);
+  return store;
+}
 
 bool RunConversion(const RunRequest& request, Environment& env, RunUi& ui) {
   return RunConversion(request, env, ui, RunOptions());

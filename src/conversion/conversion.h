@@ -3,6 +3,7 @@
 #define BORINGCONV_CONVERSION_CONVERSION_H_
 
 #include <chrono>
+#include <memory>
 #include <string>
 
 #include "environment/environment.h"
@@ -33,6 +34,11 @@ struct RunOptions {
 };
 bool RunConversion(const RunRequest& request, Environment& env, RunUi& ui,
                    const RunOptions& options);
+
+// Opens the pattern-data folder as a run does: waits for its lock, telling
+// ui.ShowWaiting, and throws RunError when the wait runs out.
+std::unique_ptr<PatternStore> OpenPatternStore(const Environment& env, std::u16string folder,
+                                               RunUi& ui, const RunOptions& options);
 
 // A run on an open store (a batch opens the folder once for all its runs):
 // request.patdat_path is not used, the store's folder and files are.
