@@ -1,6 +1,7 @@
 #include "run/pattern_store.h"
 
 #include <atomic>
+#include <cstdint>
 #include <random>
 #include <thread>
 
@@ -18,20 +19,19 @@ constexpr std::chrono::milliseconds kLockPoll{100};
 // the folder: the lock keeps writers apart, the name keeps their debris apart.
 std::filesystem::path ScratchPath(const std::filesystem::path& host) {
   static std::atomic<unsigned> counter{0};
-  static const unsigned long long tag = [] {
+  static const std::uint64_t tag = [] {
     std::random_device device;
-    return (static_cast<unsigned long long>(device()) << 32) ^ device() ^
-           static_cast<unsigned long long>(
-               std::chrono::steady_clock::now().time_since_epoch().count());
+    return (std::uint64_t{device()} << 32) ^ device() ^
+           static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
   }();
   std::filesystem::path name = host.filename();
-  name += "." + std::to_string(tag % 1000000007ULL) + "." + std::to_string(counter++) + ".tmp";
+  name += "." + std::to_string(tag) + "." + std::to_string(counter++) + ".tmp";
   return host.parent_path() / name;
 }
 
 std::u16string LockTimeoutMessage(std::u16string_view folder) {
-  return u"パターンデータフォルダを他の変換が使い続けています。しばらくしてからやり直してください:"
-         u" " +
+  return u"パターンデータフォルダを他の変換が使い続けています。"
+         u"しばらくしてからやり直してください: " +
          std::u16string(folder);
 }
 

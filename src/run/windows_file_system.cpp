@@ -116,8 +116,7 @@ class WindowsFileSystem : public FileSystem {
     if (!append && IsSymlink(path)) return OpenStatus::kSymlink;
     DWORD access = append ? FILE_APPEND_DATA : GENERIC_WRITE;
     HANDLE handle = ::CreateFileW(
-        path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
-        append ? OPEN_ALWAYS : CREATE_ALWAYS,
+        path.c_str(), access, kShareAll, nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS,
         append ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
         nullptr);
     if (handle == INVALID_HANDLE_VALUE) return OpenStatus::kFailed;
