@@ -47,7 +47,9 @@ MemoryFileSystem::MemoryFileSystem() : state_(std::make_shared<State>()) {}
 MemoryFileSystem::~MemoryFileSystem() = default;
 
 std::string MemoryFileSystem::Key(const std::filesystem::path& path) {
-  std::string key = path.lexically_normal().generic_string();
+  // UTF-8 on every platform, so that any name a host path holds is kept.
+  std::u8string text = path.lexically_normal().generic_u8string();
+  std::string key(text.begin(), text.end());
   while (key.size() > 1 && key.back() == '/') key.pop_back();
   return key;
 }
@@ -165,7 +167,8 @@ std::vector<std::filesystem::path> MemoryFileSystem::List(const std::filesystem:
   for (auto file = state_->files.lower_bound(prefix);
        file != state_->files.end() && file->first.compare(0, prefix.size(), prefix) == 0; ++file) {
     std::string rest = file->first.substr(prefix.size());
-    if (rest.find('/') == std::string::npos) names.emplace_back(rest);
+    if (rest.find('/') == std::string::npos)
+      names.emplace_back(std::u8string(rest.begin(), rest.end()));
   }
   return names;
 }
