@@ -3,6 +3,7 @@
 #include "batch/batch_plan.h"
 #include "batch/batch_run.h"
 #include "cli/batch_progress.h"
+#include "cli/preview_file.h"
 #include "cli/terminal.h"
 #include "conversion/conversion.h"
 
@@ -25,7 +26,17 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
   }
   ConvertOne convert = [&](const BatchItem& item, RunUi& ui) {
     RunRequest request{FromHostPath(item.source), item.destination, call.patdat};
-    return RunConversion(request, env, ui);
+    std::optional<PreviewFile> preview;
+    if (call.previews) {
+      std::u16string stem = item.destination.substr(item.destination.rfind(u'\\') + 1);
+      preview.emplace(env.HostPath(item.destination),
+                      ToHostPath(*call.previews) / ToHostPath(stem + u".svg"));
+    }
+    if (!RunConversion(request, env, ui)) return false;
+    if (!preview) return true;
+    std::optional<std::u16string> failure = preview->Write();
+    if (failure) ui.ShowMessage(*failure, kStyleError, u"");
+    return !failure;
   };
   BatchProgress progress(err, ErrorIsTerminal());
   bool create_folders = call.answer.value_or(true);
