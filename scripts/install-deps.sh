@@ -7,6 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config libgtest-dev clang-format   # core, tests
   qt6-base-dev libgl-dev xvfb xauth fonts-noto-cjk            # the window and its tests
   g++-mingw-w64-x86-64 googletest wine64                      # the Windows build and its tests
+  clang libclang-rt-14-dev                                    # libFuzzer (scripts/fuzz.sh)
 )
 
 missing=()
