@@ -151,7 +151,7 @@ class SharedFolderTest : public ::testing::Test {
         std::vector<std::u16string> items = SplitComma(line);
         for (std::size_t column : coded.code_columns) {
           if (column + 1 >= items.size() || !table.contains(items[column + 1])) continue;
-          EXPECT_EQ(std::stoi(ToUtf8(items[column])), table.at(items[column + 1]))
+          EXPECT_EQ(std::atoi(ToUtf8(items[column]).c_str()), table.at(items[column + 1]))
               << "run " << run << ", " << coded.output << ": " << ToUtf8(line);
         }
       }
