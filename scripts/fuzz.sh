@@ -19,4 +19,5 @@ artifacts=build/fuzz/artifacts
 mkdir -p "$corpus" "$artifacts"
 echo "== fuzz run (${seconds} s) =="
 build/fuzz/tests/fuzz/run_fuzz -max_total_time="$seconds" -timeout=20 -rss_limit_mb=2048 \
-  -print_final_stats=1 -artifact_prefix="$artifacts/" "$corpus" tests/fuzz/corpus/run
+  -dict=tests/fuzz/run.dict -print_final_stats=1 -artifact_prefix="$artifacts/" \
+  "$corpus" tests/fuzz/corpus/run
