@@ -66,6 +66,8 @@ std::filesystem::path Environment::HostPath(std::u16string_view path) const {
     rest = path.substr(2);
   } else if (!rest.empty() && (rest[0] == u'/' || rest[0] == u'\\')) {
     result = "/";
+  } else if (!rest.empty() && IsDrivePath(working_folder_)) {
+    return HostPath(WithTrailingBackslash(working_folder_) + std::u16string(rest));
   }
 #ifdef _WIN32
   if (result.empty()) return ToHostPath(path);

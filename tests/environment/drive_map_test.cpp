@@ -74,5 +74,20 @@ TEST(EnvironmentTest, HostPathIgnoresLetterCase) {
   EXPECT_EQ(env.HostPath(u"rel\\file.txt"), std::filesystem::path("rel/file.txt"));
 }
 
+TEST(EnvironmentTest, RelativePathsStartAtTheWorkingFolder) {
+  testing::ScratchFolder scratch;
+  std::filesystem::create_directories(scratch.path() / "Data");
+  Environment env(DriveMap(), scratch.path());
+  env.drives().Map(u'P', scratch.path());
+  env.SetWorkingFolder(u"P:\\Data");
+  EXPECT_EQ(env.HostPath(u"b.txt"), scratch.path() / "Data" / "b.txt");
+  EXPECT_EQ(env.HostPath(u"sub\\b.txt"), scratch.path() / "Data" / "sub" / "b.txt");
+  EXPECT_EQ(env.HostPath(u"P:\\x"), scratch.path() / "x");  // drive paths as before
+  env.SetWorkingFolder(u"P:\\");
+  EXPECT_EQ(env.HostPath(u"b.txt"), scratch.path() / "b.txt");
+  env.SetWorkingFolder(u"Q:\\gone");  // an unmapped drive maps nothing
+  EXPECT_TRUE(env.HostPath(u"b.txt").empty());
+}
+
 }  // namespace
 }  // namespace bc
