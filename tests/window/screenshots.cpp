@@ -3,6 +3,7 @@
 // converting the bundled sample. Run under a real (virtual) X server by
 // scripts/screenshots.sh; the argument is the folder the pictures go to.
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -76,7 +77,7 @@ int main(int argc, char** argv) {
   }
   fs::path out = fs::absolute(argv[1]);
   fs::create_directories(out);
-  QTemporaryDir scratch;
+  QTemporaryDir scratch(QDir::tempPath() + QStringLiteral("/data-XXXXXX"));
   fs::path root = scratch.path().toStdString();
 
   // An empty settings folder but for a drive table over a small tree, so
@@ -88,14 +89,19 @@ int main(int argc, char** argv) {
   for (const char8_t* folder : {u8"現場データ", u8"現場データ/2024", u8"報告書", u8"work"})
     fs::create_directories(drive_c / folder);
   fs::create_directories(drive_d / u8"柱状図");
-  WriteBytes(options.system_folder / "drives.ini",
-             "C=" + drive_c.string() + "\nD=" + drive_d.string() + "\n");
+  // Z: would be the whole host otherwise.
+  fs::create_directories(root / "drive_z");
+  WriteBytes(options.system_folder / "drives.ini", "C=" + drive_c.string() +
+                                                       "\nD=" + drive_d.string() +
+                                                       "\nZ=" + (root / "drive_z").string() + "\n");
   fs::copy_file(kSamples / "boring.txt", drive_c / u8"現場データ" / "boring.txt");
   fs::copy(kSamples / "patdat", drive_c / "work" / "PATDAT-copy", fs::copy_options::recursive);
   fs::current_path(drive_c / u8"現場データ");
 
   std::atomic<bool> release{false};
-  options.search_step = [&release](std::u16string_view) {
+  // Held in a folder below the root, so that the picture names one.
+  options.search_step = [&release](std::u16string_view folder) {
+    if (folder.size() <= 3) return;
     for (int i = 0; i < 5000 && !release; ++i) QThread::msleep(1);
   };
   options.pick_folder = [&] { return drive_c / "work" / "PATDAT-copy"; };
