@@ -36,8 +36,9 @@ class Environment {
 
   // The host path of a path as the program holds it. A drive path ("C:\x",
   // "C:x", "C:") goes through the drive table; anything else is a host path
-  // as it stands, a relative one taken from the working folder when there is
-  // one. "\" separates folders. On POSIX every element that does not
+  // as it stands. With a working folder, a relative path starts there (and
+  // on Windows one starting with a single "\" lies on the current drive).
+  // "\" separates folders. On POSIX every element that does not
   // exist as written is matched without regard to letter case, as Windows
   // does. An unmapped drive gives an empty path.
   std::filesystem::path HostPath(std::u16string_view path) const;

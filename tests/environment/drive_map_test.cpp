@@ -85,6 +85,17 @@ TEST(EnvironmentTest, RelativePathsStartAtTheWorkingFolder) {
   EXPECT_EQ(env.HostPath(u"P:\\x"), scratch.path() / "x");  // drive paths as before
   env.SetWorkingFolder(u"P:\\");
   EXPECT_EQ(env.HostPath(u"b.txt"), scratch.path() / "b.txt");
+  std::filesystem::create_directories(scratch.path() / "other");
+  env.drives().Map(u'R', scratch.path() / "other");
+  ASSERT_TRUE(env.SetCurrentDrive(u'R'));
+#ifdef _WIN32
+  // A path from the root lies on the current drive, as the process's own
+  // current drive would have placed it.
+  EXPECT_EQ(env.HostPath(u"\\x\\y.txt"), scratch.path() / "other" / "x" / "y.txt");
+#else
+  // A POSIX host path stays what it is.
+  EXPECT_EQ(env.HostPath(u"/x/y.txt"), std::filesystem::path("/x/y.txt"));
+#endif
   env.SetWorkingFolder(u"Q:\\gone");  // an unmapped drive maps nothing
   EXPECT_TRUE(env.HostPath(u"b.txt").empty());
 }
