@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev libgl-dev xvfb xauth fonts-noto-cjk            # the window and its tests
   g++-mingw-w64-x86-64 googletest wine64                      # the Windows build and its tests
   dpkg-dev                                                    # the Debian package (dpkg-shlibdeps)
+  clang libclang-rt-14-dev                                    # libFuzzer (scripts/fuzz.sh)
 )
 
 missing=()

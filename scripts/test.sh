@@ -38,3 +38,6 @@ ctest --preset windows
 BORINGCONV_WINE="$wine" BORINGCONV_WINDOWS_CLI="$PWD/build/windows/boringconv.exe" \
   ctest --preset release -R '^e2e/' -j "$jobs"
 echo "windows stage: $((SECONDS - start)) s"
+
+echo "== fuzz =="
+scripts/fuzz.sh 60

@@ -3,6 +3,7 @@
 #include "batch/batch_plan.h"
 #include "batch/batch_run.h"
 #include "cli/batch_progress.h"
+#include "cli/preview_file.h"
 #include "cli/terminal.h"
 #include "conversion/conversion.h"
 #include "run/run_error.h"
@@ -54,7 +55,17 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
         return false;
       }
     }
-    return RunConversion(request, env, ui, *store);
+    std::optional<PreviewFile> preview;
+    if (call.previews) {
+      std::u16string stem = item.destination.substr(item.destination.rfind(u'\\') + 1);
+      preview.emplace(env.HostPath(item.destination),
+                      ToHostPath(*call.previews) / ToHostPath(stem + u".svg"));
+    }
+    if (!RunConversion(request, env, ui, *store)) return false;
+    if (!preview) return true;
+    std::optional<std::u16string> failure = preview->Write();
+    if (failure) ui.ShowMessage(*failure, kStyleError, u"");
+    return !failure;
   };
   BatchProgress progress(err, ErrorIsTerminal());
   bool create_folders = call.answer.value_or(true);

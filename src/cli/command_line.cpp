@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "cli/batch_command.h"
+#include "cli/preview_file.h"
 #include "cli/terminal.h"
 #include "conversion/conversion.h"
 #include "environment/patdat_search.h"
@@ -238,9 +239,14 @@ int Convert(Environment& env, const CommandLine& line, std::FILE* out, std::FILE
   }
   request.destination_text = *destination;
 
+  std::optional<PreviewFile> preview;
+  if (line.preview) preview.emplace(env.HostPath(*destination), ToHostPath(*line.preview));
   TerminalUi ui(line.answer, err);
   if (!RunConversion(request, env, ui)) return 1;
   WriteText(out, std::u16string(kSuccessText) + u"\n");
+  if (preview) {
+    if (std::optional<std::u16string> failure = preview->Write()) return Fail(err, 1, *failure);
+  }
   return 0;
 }
 

@@ -37,6 +37,8 @@ std::filesystem::path JoinIgnoringCase(const std::filesystem::path& folder,
 }
 #endif
 
+bool IsSeparator(char16_t c) { return c == u'/' || c == u'\\'; }
+
 }  // namespace
 
 Environment::Environment(DriveMap drives, std::filesystem::path program_folder)
@@ -47,7 +49,9 @@ bool Environment::SetCurrentDrive(char16_t letter) {
 #ifdef _WIN32
   // A real drive becomes the process's current drive as well, so that paths
   // without a drive ("\\x") resolve on it as they do after "D:" at a prompt.
-  if (drives_.IsRealDrive(letter)) {
+  // With a working folder HostPath does that itself and the process's
+  // folder stays as it is.
+  if (working_folder_.empty() && drives_.IsRealDrive(letter)) {
     wchar_t drive[] = {static_cast<wchar_t>(UpperDriveLetter(letter)), L':', L'\0'};
     if (!SetCurrentDirectoryW(drive)) return false;
   }
@@ -64,8 +68,17 @@ std::filesystem::path Environment::HostPath(std::u16string_view path) const {
     if (!root) return {};
     result = *root;
     rest = path.substr(2);
-  } else if (!rest.empty() && (rest[0] == u'/' || rest[0] == u'\\')) {
+  } else if (!rest.empty() && IsSeparator(rest[0])) {
+#ifdef _WIN32
+    // With a working folder "\x" lies on the current drive (not "\\host"),
+    // as the process's drive would have placed it.
+    bool unc = rest.size() > 1 && IsSeparator(rest[1]);
+    if (!unc && IsDrivePath(working_folder_) && current_drive_ != 0)
+      return HostPath(std::u16string{current_drive_, u':'} + std::u16string(rest));
+#endif
     result = "/";
+  } else if (!rest.empty() && IsDrivePath(working_folder_)) {
+    return HostPath(WithTrailingBackslash(working_folder_) + std::u16string(rest));
   }
 #ifdef _WIN32
   if (result.empty()) return ToHostPath(path);

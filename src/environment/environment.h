@@ -24,13 +24,21 @@ class Environment {
   // Makes letter the current drive; false (and no change) when it is not ready.
   bool SetCurrentDrive(char16_t letter);
 
+  // The folder relative paths start from, a drive path; empty means the
+  // process's current folder. The window keeps its last opened folder here
+  // rather than changing the current folder of the whole process.
+  const std::u16string& working_folder() const { return working_folder_; }
+  void SetWorkingFolder(std::u16string folder) { working_folder_ = std::move(folder); }
+
   // The folder of the program itself (PATADD.txt, the help file and the
   // pattern-data search start there).
   const std::filesystem::path& program_folder() const { return program_folder_; }
 
   // The host path of a path as the program holds it. A drive path ("C:\x",
   // "C:x", "C:") goes through the drive table; anything else is a host path
-  // as it stands. "\" separates folders. On POSIX every element that does not
+  // as it stands. With a working folder, a relative path starts there (and
+  // on Windows one starting with a single "\" lies on the current drive).
+  // "\" separates folders. On POSIX every element that does not
   // exist as written is matched without regard to letter case, as Windows
   // does. An unmapped drive gives an empty path.
   std::filesystem::path HostPath(std::u16string_view path) const;
@@ -39,6 +47,7 @@ class Environment {
   DriveMap drives_;
   std::filesystem::path program_folder_;
   char16_t current_drive_ = 0;
+  std::u16string working_folder_;
 };
 
 // True when text starts with a letter and ":".

@@ -17,6 +17,13 @@ bool IsFile(const Environment& env, const std::u16string& path) {
   return !host.empty() && std::filesystem::is_regular_file(host, ec);
 }
 
+// Set by the build for the help_file source only.
+#ifdef BORINGCONV_SOURCE_HELP_PAGE
+constexpr char kSourceHelpPage[] = BORINGCONV_SOURCE_HELP_PAGE;
+#else
+constexpr char kSourceHelpPage[] = "";
+#endif
+
 }  // namespace
 
 std::vector<std::u16string> PathFolders(std::u16string_view path_variable) {
@@ -44,6 +51,24 @@ bool LocateHelpFile(const Environment& env, std::u16string_view path_variable,
     }
   }
   return false;
+}
+
+std::filesystem::path LocateHelpPage(const std::filesystem::path& program_folder,
+                                     const std::filesystem::path& source_tree_page) {
+  const std::filesystem::path candidates[] = {
+      program_folder / "help" / "index.html",
+      program_folder / ".." / "share" / "boringconv" / "help" / "index.html",
+      source_tree_page,
+  };
+  for (const std::filesystem::path& page : candidates) {
+    std::error_code ec;
+    if (!page.empty() && std::filesystem::is_regular_file(page, ec)) return page.lexically_normal();
+  }
+  return {};
+}
+
+std::filesystem::path LocateHelpPage(const std::filesystem::path& program_folder) {
+  return LocateHelpPage(program_folder, std::filesystem::path(kSourceHelpPage));
 }
 
 }  // namespace bc

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "environment/mount_table.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -18,9 +20,16 @@ std::uintmax_t FileSizeOf(const Environment& env, std::u16string_view path) {
   return ec ? 0 : size;
 }
 
-// Pseudo file systems of a POSIX root hold no data and never end.
+// Pseudo file systems of a POSIX root hold no data and never end; the names
+// stand in where the host lists no mounts.
 bool IsPseudoFileSystem(const std::filesystem::path& host) {
   return host == "/proc" || host == "/sys" || host == "/dev";
+}
+
+// Read once: a walk over a whole drive asks for every folder.
+const MountTable& Mounts() {
+  static const MountTable table = MountTable::Current();
+  return table;
 }
 
 // Windows junctions and links (some point back at their own parent) are not
@@ -45,6 +54,7 @@ Listing ListFolder(const std::filesystem::path& host) {
   Listing listing;
   std::error_code ec;
   if (host.empty() || IsPseudoFileSystem(host)) return listing;
+  if (host.is_absolute() && Mounts().Skips(host)) return listing;
   for (std::filesystem::directory_iterator it(host, ec), end; !ec && it != end; it.increment(ec)) {
     std::error_code entry_ec;
     std::u16string name = FromHostPath(it->path().filename());
@@ -68,12 +78,12 @@ std::u16string PathHead(std::u16string_view path) {
                                            : std::u16string(path.substr(0, last + 1));
 }
 
-void SearchPatdatTree(const Environment& env, const std::u16string& folder, std::int16_t& count,
+bool SearchPatdatTree(const Environment& env, const std::u16string& folder, std::int16_t& count,
                       std::vector<std::u16string>& results, std::u16string_view marker,
-                      const YieldFunction& yield, std::int16_t limit) {
-  if (count >= limit) return;
-  if (yield) yield();
+                      const SearchProgress& progress, std::int16_t limit) {
+  if (count >= limit) return true;
   std::u16string head = PathHead(folder);
+  if (progress && !progress(head)) return false;
   std::u16string name = folder.substr(head.size());
 
   Listing here = ListFolder(env.HostPath(folder));
@@ -83,12 +93,15 @@ void SearchPatdatTree(const Environment& env, const std::u16string& folder, std:
     results.push_back(folder + u"\\");
   }
   for (const std::u16string& entry : ListFolder(env.HostPath(head)).folders) {
-    if (count >= limit) return;
-    SearchPatdatTree(env, head + entry + u"\\" + name, count, results, marker, yield, limit);
+    if (count >= limit) return true;
+    if (!SearchPatdatTree(env, head + entry + u"\\" + name, count, results, marker, progress,
+                          limit))
+      return false;
   }
+  return true;
 }
 
-std::u16string FindPatdatFolder(const Environment& env, const YieldFunction& yield) {
+std::u16string FindPatdatFolder(const Environment& env, const SearchProgress& progress) {
   std::optional<std::u16string> program = env.drives().ToDrivePath(env.program_folder());
   std::u16string base =
       WithTrailingBackslash(program ? *program : FromHostPath(env.program_folder()));
@@ -103,8 +116,9 @@ std::u16string FindPatdatFolder(const Environment& env, const YieldFunction& yie
     if (env.drives().DriveReady(letter) != -1) continue;
     std::int16_t count = 0;
     std::vector<std::u16string> results;
-    SearchPatdatTree(env, std::u16string{letter} + u":\\PATDAT", count, results, u"\\kishitu.txt",
-                     yield, 1);
+    if (!SearchPatdatTree(env, std::u16string{letter} + u":\\PATDAT", count, results,
+                          u"\\kishitu.txt", progress, 1))
+      return {};
     if (count > 0) return results.front();
   }
   return {};

@@ -13,8 +13,9 @@
 
 namespace bc {
 
-// Called on every folder the search visits, so that a window stays responsive.
-using YieldFunction = std::function<void()>;
+// Told every folder the search visits (as a drive path); returning false
+// stops the search, which then finds nothing.
+using SearchProgress = std::function<bool(std::u16string_view folder)>;
 
 // The part of path up to and including its last ":" or "\"; empty when it
 // holds neither.
@@ -23,13 +24,15 @@ std::u16string PathHead(std::u16string_view path);
 // Walks every folder below the head of folder depth-first (names in sorted
 // order) and records each folder named like folder's last element that holds
 // a non-empty marker file (marker starts with "\"). Stops collecting at
-// limit hits.
-void SearchPatdatTree(const Environment& env, const std::u16string& folder, std::int16_t& count,
+// limit hits. On POSIX it keeps out of pseudo file systems and other
+// machines' mounts. Returns false when progress asked to stop.
+bool SearchPatdatTree(const Environment& env, const std::u16string& folder, std::int16_t& count,
                       std::vector<std::u16string>& results, std::u16string_view marker,
-                      const YieldFunction& yield, std::int16_t limit = 1000);
+                      const SearchProgress& progress, std::int16_t limit = 1000);
 
-// A pattern-data folder path ending in "\", or an empty text.
-std::u16string FindPatdatFolder(const Environment& env, const YieldFunction& yield);
+// A pattern-data folder path ending in "\", or an empty text (also when
+// progress asked to stop).
+std::u16string FindPatdatFolder(const Environment& env, const SearchProgress& progress);
 
 }  // namespace bc
 

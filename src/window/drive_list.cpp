@@ -16,6 +16,10 @@ DriveList::DriveList(const DriveMap& drives, QWidget* parent) : QComboBox(parent
 #endif
     addItem(QString::fromStdU16String(text), QVariant(static_cast<int>(letter)));
   }
+  // A drive mapped to a deep folder must not widen the window past the
+  // screen; the open list still shows the whole text.
+  setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  setMinimumContentsLength(16);
   connect(this, &QComboBox::currentIndexChanged, this, &DriveList::OnIndexChanged);
 }
 

@@ -23,24 +23,31 @@ std::u16string MissingHelpMessage() {
          u"のフォルダに置いてください。";
 }
 
+QUrl LocalUrl(const std::filesystem::path& file) {
+  return QUrl::fromLocalFile(QString::fromStdU16String(FromHostPath(file)));
+}
+
 }  // namespace
 
 HelpViewer::HelpViewer(const Environment& env, MessageBoxes& boxes)
-    : env_(env), boxes_(boxes), opener_(&QDesktopServices::openUrl) {}
+    : env_(env),
+      boxes_(boxes),
+      help_page_path_(LocateHelpPage(env.program_folder())),
+      opener_(&QDesktopServices::openUrl) {}
 
 void HelpViewer::ShowHelp(QWidget* parent, std::int16_t context) {
   if (context == 4) {
     boxes_.Show(parent, kHelpOnHelp, kStyleInformation, kHelpTitle);
     return;
   }
+  // A viewer cannot jump to a context number; it opens the file at its start.
+  if (!help_file_path_.empty() && opener_(LocalUrl(env_.HostPath(help_file_path_)))) return;
+  // Current desktops seldom have a viewer for the old help file; the HTML
+  // page opens in any browser.
+  if (!help_page_path_.empty() && opener_(LocalUrl(help_page_path_))) return;
   if (help_file_path_.empty()) {
     boxes_.Show(parent, MissingHelpMessage(), kStyleExclamation, kHelpTitle);
-    return;
-  }
-  // A viewer cannot jump to a context number; it opens the file at its start.
-  QUrl url =
-      QUrl::fromLocalFile(QString::fromStdU16String(FromHostPath(env_.HostPath(help_file_path_))));
-  if (!opener_(url)) {
+  } else {
     boxes_.Show(parent, u"ヘルプファイル「" + help_file_path_ + u"」を開けませんでした。",
                 kStyleExclamation, kHelpTitle);
   }

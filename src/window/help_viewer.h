@@ -1,10 +1,12 @@
 // Showing help. The old help engine is gone from current systems, so the
-// located help file is opened with the desktop's viewer for its type.
+// located help file is opened with the desktop's viewer for its type, and
+// the HTML help page where the desktop has none.
 #ifndef BORINGCONV_WINDOW_HELP_VIEWER_H_
 #define BORINGCONV_WINDOW_HELP_VIEWER_H_
 
 #include <QUrl>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -25,15 +27,19 @@ class HelpViewer {
   void SetHelpFilePath(std::u16string path) { help_file_path_ = std::move(path); }
   const std::u16string& help_file_path() const { return help_file_path_; }
   void SetUrlOpener(UrlOpener opener) { opener_ = std::move(opener); }
+  // The HTML page, located at construction; empty when there is none.
+  void SetHelpPagePath(std::filesystem::path page) { help_page_path_ = std::move(page); }
+  const std::filesystem::path& help_page_path() const { return help_page_path_; }
 
   // Context 4 explains how help works; any other context opens the help
-  // file, or says plainly that there is none.
+  // file, else the help page, and only when neither opens says so.
   void ShowHelp(QWidget* parent, std::int16_t context);
 
  private:
   const Environment& env_;
   MessageBoxes& boxes_;
   std::u16string help_file_path_;
+  std::filesystem::path help_page_path_;
   UrlOpener opener_;
 };
 

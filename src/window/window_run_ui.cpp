@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QThread>
 
 namespace bc {
 
@@ -11,38 +12,54 @@ WindowRunUi::WindowRunUi(QWidget* form, QLabel* status, QLineEdit* destination, 
 
 WindowRunUi::~WindowRunUi() { SetBusy(false); }
 
+void WindowRunUi::OnWindowThread(const std::function<void()>& task) const {
+  if (QThread::currentThread() == form_->thread()) {
+    task();
+  } else {
+    QMetaObject::invokeMethod(form_, task, Qt::BlockingQueuedConnection);
+  }
+}
+
 void WindowRunUi::SetStatus(std::u16string_view text) {
-  status_->setText(QString::fromStdU16String(std::u16string(text)));
+  QString shown = QString::fromStdU16String(std::u16string(text));
+  OnWindowThread([this, &shown] { status_->setText(shown); });
 }
 
 int WindowRunUi::ShowMessage(std::u16string_view text, int style, std::u16string_view title) {
-  // A question must not be answered with the hourglass still showing.
-  if (busy_) QApplication::restoreOverrideCursor();
-  int answer = boxes_.Show(form_, text, style, title);
-  if (busy_) QApplication::setOverrideCursor(Qt::WaitCursor);
+  int answer = 0;
+  OnWindowThread([&] {
+    // A question must not be answered with the hourglass still showing.
+    if (busy_) QApplication::restoreOverrideCursor();
+    answer = boxes_.Show(form_, text, style, title);
+    if (busy_) QApplication::setOverrideCursor(Qt::WaitCursor);
+  });
   return answer;
 }
 
 void WindowRunUi::SetBusy(bool busy) {
-  if (busy == busy_) return;
-  busy_ = busy;
-  if (busy) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-  } else {
-    QApplication::restoreOverrideCursor();
-  }
+  OnWindowThread([this, busy] {
+    if (busy == busy_) return;
+    busy_ = busy;
+    if (busy) {
+      QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else {
+      QApplication::restoreOverrideCursor();
+    }
+  });
 }
 
+// The window's thread is free while the run works and paints by itself; on
+// that thread (a run without a worker) the label is painted at once.
 void WindowRunUi::Repaint() {
-  status_->repaint();
-  // Paint events only: a click that arrived meanwhile must not start a
-  // second run inside this one.
-  QApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  if (QThread::currentThread() == form_->thread()) status_->repaint();
 }
 
 void WindowRunUi::FocusDestination() {
-  destination_->setFocus();
-  destination_->selectAll();
+  OnWindowThread([this] {
+    focus_requested_ = true;
+    destination_->setFocus();
+    destination_->selectAll();
+  });
 }
 
 }  // namespace bc

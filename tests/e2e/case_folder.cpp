@@ -75,8 +75,8 @@ CaseRun RunCase(const std::filesystem::path& program, const std::filesystem::pat
 
   std::vector<std::string> args = ReadTextLines(case_folder / "args");
   if (args.empty()) args.push_back("--yes");
-  std::string command = "cd " + Quote(scratch.string()) + " && XDG_CONFIG_HOME=" +
-                        Quote((scratch / "config").string()) + " ";
+  std::string command = "cd " + Quote(scratch.string()) +
+                        " && XDG_CONFIG_HOME=" + Quote((scratch / "config").string()) + " ";
   if (!launch.launcher.empty()) command += Quote(launch.launcher) + " ";
   command += Quote(program.string());
   command += launch.drive_letters ? " --drive D=. --patdat 'D:\\patdat'" : " --patdat patdat";

@@ -74,5 +74,31 @@ TEST(EnvironmentTest, HostPathIgnoresLetterCase) {
   EXPECT_EQ(env.HostPath(u"rel\\file.txt"), std::filesystem::path("rel/file.txt"));
 }
 
+TEST(EnvironmentTest, RelativePathsStartAtTheWorkingFolder) {
+  testing::ScratchFolder scratch;
+  std::filesystem::create_directories(scratch.path() / "Data");
+  Environment env(DriveMap(), scratch.path());
+  env.drives().Map(u'P', scratch.path());
+  env.SetWorkingFolder(u"P:\\Data");
+  EXPECT_EQ(env.HostPath(u"b.txt"), scratch.path() / "Data" / "b.txt");
+  EXPECT_EQ(env.HostPath(u"sub\\b.txt"), scratch.path() / "Data" / "sub" / "b.txt");
+  EXPECT_EQ(env.HostPath(u"P:\\x"), scratch.path() / "x");  // drive paths as before
+  env.SetWorkingFolder(u"P:\\");
+  EXPECT_EQ(env.HostPath(u"b.txt"), scratch.path() / "b.txt");
+  std::filesystem::create_directories(scratch.path() / "other");
+  env.drives().Map(u'R', scratch.path() / "other");
+  ASSERT_TRUE(env.SetCurrentDrive(u'R'));
+#ifdef _WIN32
+  // A path from the root lies on the current drive, as the process's own
+  // current drive would have placed it.
+  EXPECT_EQ(env.HostPath(u"\\x\\y.txt"), scratch.path() / "other" / "x" / "y.txt");
+#else
+  // A POSIX host path stays what it is.
+  EXPECT_EQ(env.HostPath(u"/x/y.txt"), std::filesystem::path("/x/y.txt"));
+#endif
+  env.SetWorkingFolder(u"Q:\\gone");  // an unmapped drive maps nothing
+  EXPECT_TRUE(env.HostPath(u"b.txt").empty());
+}
+
 }  // namespace
 }  // namespace bc

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 
 #include "environment/help_file.h"
@@ -61,12 +62,15 @@ class PatdatSearchTest : public ::testing::Test {
   }
 
   std::u16string Find() {
-    return FindPatdatFolder(env_, [this] { ++yields_; });
+    return FindPatdatFolder(env_, [this](std::u16string_view folder) {
+      visited_.emplace_back(folder);
+      return true;
+    });
   }
 
   ScratchFolder scratch_;
   Environment env_;
-  int yields_ = 0;  // the walk lets the window run on every folder
+  std::vector<std::u16string> visited_;  // the walk reports every folder
 };
 
 TEST_F(PatdatSearchTest, FindsTheFirstFolderInWalkOrder) {
@@ -74,7 +78,8 @@ TEST_F(PatdatSearchTest, FindsTheFirstFolderInWalkOrder) {
   Write(scratch_.path() / "d" / "b" / "PATDAT" / "kishitu.txt", "x");
   Write(scratch_.path() / "d" / "a" / "x" / "PATDAT" / "kishitu.txt", "x");
   EXPECT_EQ(Find(), u"D:\\a\\x\\PATDAT\\");
-  EXPECT_GT(yields_, 3);
+  EXPECT_GT(visited_.size(), 3u);
+  EXPECT_EQ(visited_.back(), u"D:\\a\\x\\");
   Write(scratch_.path() / "c" / "z" / "PATDAT" / "KISHITU.TXT", "x");
   EXPECT_EQ(Find(), u"C:\\z\\PATDAT\\");  // the letter nearest A wins
 }
@@ -121,6 +126,27 @@ TEST_F(PatdatSearchTest, CollectingStopsAtTheLimit) {
   EXPECT_EQ(count, 3);
 }
 
+TEST_F(PatdatSearchTest, ProgressCanStopTheWalk) {
+  Write(scratch_.path() / "c" / "a" / "PATDAT" / "a.txt", "x");
+  Write(scratch_.path() / "d" / "z" / "PATDAT" / "kishitu.txt", "x");
+  std::vector<std::u16string> seen;
+  auto stop_on_d = [&seen](std::u16string_view folder) {
+    seen.emplace_back(folder);
+    return folder[0] != u'D';
+  };
+  EXPECT_EQ(FindPatdatFolder(env_, stop_on_d), u"");
+  EXPECT_EQ(seen.back(), u"D:\\");  // nothing after the refusal
+  EXPECT_EQ(std::count(seen.begin(), seen.end(), u"D:\\"), 1);
+
+  std::int16_t count = 0;
+  std::vector<std::u16string> results;
+  EXPECT_FALSE(SearchPatdatTree(env_, u"D:\\PATDAT", count, results, u"\\kishitu.txt",
+                                [](std::u16string_view) { return false; }));
+  EXPECT_TRUE(results.empty());
+  EXPECT_TRUE(SearchPatdatTree(env_, u"D:\\PATDAT", count, results, u"\\kishitu.txt", nullptr));
+  EXPECT_EQ(results, std::vector<std::u16string>{u"D:\\z\\PATDAT\\"});
+}
+
 TEST(PathHeadTest, UpToTheLastColonOrBackslash) {
   EXPECT_EQ(PathHead(u"D:\\PATDAT"), u"D:\\");
   EXPECT_EQ(PathHead(u"D:\\x\\PATDAT"), u"D:\\x\\");
@@ -144,6 +170,28 @@ TEST(LocateHelpFileTest, ProgramFolderThenPath) {
   Write(dir.path() / "prog" / "Lithomar.HLP", "x");
   EXPECT_TRUE(LocateHelpFile(env, path, help));
   EXPECT_EQ(help, FromHostPath(dir.path() / "prog") + u"\\Lithomar.HLP");
+}
+
+TEST(LocateHelpPageTest, BesideTheProgramThenInstalledThenSourceTree) {
+  ScratchFolder dir;
+  std::filesystem::path program = dir.path() / "usr" / "bin";
+  std::filesystem::path source_page = dir.path() / "src" / "data" / "help" / "index.html";
+  std::filesystem::create_directories(program);
+  EXPECT_EQ(LocateHelpPage(program, source_page), std::filesystem::path());
+  EXPECT_EQ(LocateHelpPage(program, ""), std::filesystem::path());
+  Write(source_page, "<html>");
+  EXPECT_EQ(LocateHelpPage(program, source_page), source_page.lexically_normal());
+  std::filesystem::path installed =
+      dir.path() / "usr" / "share" / "boringconv" / "help" / "index.html";
+  Write(installed, "<html>");
+  EXPECT_EQ(LocateHelpPage(program, source_page), installed.lexically_normal());
+  Write(program / "help" / "index.html", "<html>");
+  EXPECT_EQ(LocateHelpPage(program, source_page),
+            (program / "help" / "index.html").lexically_normal());
+  // A folder by that name is no page.
+  std::filesystem::remove(program / "help" / "index.html");
+  std::filesystem::create_directories(program / "help" / "index.html");
+  EXPECT_EQ(LocateHelpPage(program, source_page), installed.lexically_normal());
 }
 
 TEST(LocateHelpFileTest, PathElementsGetABackslash) {

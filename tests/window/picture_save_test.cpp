@@ -141,8 +141,8 @@ class PictureSaveTest : public QObject {
 
   void FailedSaveIsReportedByTheWindow() {
     WindowFixture fixture;
-    auto form = fixture.MakeForm();
-    auto* preview = form->findChild<BoringPreview*>("Picture1");
+    auto form = fixture.MakeWindow();
+    auto* preview = form->findChild<BoringPreview*>("picture");
     preview->SetProfile(Sample());
     for (PictureFormat format : {PictureFormat::kSvg, PictureFormat::kPng}) {
       std::filesystem::path file = fixture.Root() / "missing" / "b1.pic";

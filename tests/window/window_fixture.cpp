@@ -14,7 +14,7 @@ WindowFixture::WindowFixture() : former_folder_(std::filesystem::current_path())
   std::filesystem::current_path(Drive(u'C'));
 }
 
-// The window changes the process's folder; later tests must not depend on it.
+// The window's lists start at the process's folder, set for each test.
 WindowFixture::~WindowFixture() { std::filesystem::current_path(former_folder_); }
 
 std::filesystem::path WindowFixture::Root() const {
@@ -31,9 +31,9 @@ Environment WindowFixture::MakeEnvironment() const {
   return Environment(std::move(drives), Root() / "program");
 }
 
-std::unique_ptr<Form1> WindowFixture::MakeForm(const std::u16string& patdat_path,
-                                               const std::u16string& help_file_path) {
-  auto form = std::make_unique<Form1>(MakeEnvironment(), patdat_path, help_file_path);
+std::unique_ptr<MainWindow> WindowFixture::MakeWindow(const std::u16string& patdat_path,
+                                                      const std::u16string& help_file_path) {
+  auto form = std::make_unique<MainWindow>(MakeEnvironment(), patdat_path, help_file_path);
   form->message_boxes().SetAnswerProvider([](const MessageRequest& request) {
     return (request.style & 7) == 4 ? kAnswerYes : kAnswerOk;
   });

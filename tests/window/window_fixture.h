@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "environment/environment.h"
-#include "window/form1.h"
+#include "window/main_window.h"
 
 namespace bc::testing {
 
@@ -25,8 +25,8 @@ class WindowFixture {
 
   // A window whose lists start at C:\ and whose message boxes answer OK
   // (Yes to questions) and are recorded.
-  std::unique_ptr<Form1> MakeForm(const std::u16string& patdat_path = u"C:\\PATDAT\\",
-                                  const std::u16string& help_file_path = u"");
+  std::unique_ptr<MainWindow> MakeWindow(const std::u16string& patdat_path = u"C:\\PATDAT\\",
+                                         const std::u16string& help_file_path = u"");
 
  private:
   QTemporaryDir scratch_;
