@@ -1,11 +1,9 @@
 // Conversions at the same time on one pattern-data folder, as in an office
 // that shares the folder on a network drive: the tables must end as the same
 // runs one after another could have left them, and a run killed at any
-// moment must leave every table whole.
-//
-// Disabled until the store locks the folder for the whole run: without the
-// lock runs truncate each other's scratch file, lose dictionary lines and
-// hand out one code twice. Run them with --gtest_also_run_disabled_tests.
+// moment must leave every table whole. Runs take turns through the lock on
+// the folder; without it they would truncate each other's scratch file, lose
+// dictionary lines and hand out one code twice.
 #include <gtest/gtest.h>
 
 #include <signal.h>
@@ -176,7 +174,7 @@ TEST_F(SharedFolderTest, RunsOneAfterAnotherMeetTheRules) {
   for (int run = 0; run < kRunsAtOnce; ++run) ExpectOutputsAgree(run, codes);
 }
 
-TEST_F(SharedFolderTest, DISABLED_EightRunsAtOnceEndAsRunsOneAfterAnother) {
+TEST_F(SharedFolderTest, EightRunsAtOnceEndAsRunsOneAfterAnother) {
   constexpr int kRounds = 4;  // the two-character codes leave room for about 5
   const Tables before = ReadTables();
   std::vector<GrowingBoring> borings;
@@ -193,7 +191,7 @@ TEST_F(SharedFolderTest, DISABLED_EightRunsAtOnceEndAsRunsOneAfterAnother) {
   for (int run = 0; run < kRounds * kRunsAtOnce; ++run) ExpectOutputsAgree(run, codes);
 }
 
-TEST_F(SharedFolderTest, DISABLED_RunsKilledAtAnyMomentLeaveEveryTableWhole) {
+TEST_F(SharedFolderTest, RunsKilledAtAnyMomentLeaveEveryTableWhole) {
   constexpr int kRounds = 5;
   std::mt19937 random(std::random_device{}());
   std::uniform_int_distribution<int> pause_us(0, 8000);
