@@ -1,5 +1,6 @@
 #include "run/pattern_store.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <random>
@@ -37,37 +38,93 @@ std::u16string LockTimeoutMessage(std::u16string_view folder) {
 
 }  // namespace
 
-const std::vector<std::size_t>& PatternTable::Find(KeyOf key_of, const std::u16string& key) {
-  static const std::vector<std::size_t> kNone;
+std::vector<std::u16string> PatternTable::Lines() const {
+  std::vector<std::u16string> lines;
+  lines.reserve(lines_.size());
+  for (std::size_t i = 0; i < lines_.size(); ++i) lines.emplace_back(Line(i));
+  return lines;
+}
+
+PatternTable::Items PatternTable::Entry(std::size_t i) const {
+  return ReadFreeFormatItems(Line(entries_[i]));
+}
+
+std::vector<PatternTable::Items> PatternTable::Entries() const {
+  std::vector<Items> entries;
+  entries.reserve(entries_.size());
+  for (std::size_t i = 0; i < entries_.size(); ++i) entries.push_back(Entry(i));
+  return entries;
+}
+
+void PatternTable::Count(const Items& items) {
+  double code = NumericValue(ItemOrEmpty(items, 0));
+  if (code > highest_code_) highest_code_ = code;
+}
+
+double PatternTable::HighestCode() {
+  if (!counted_) {
+    highest_code_ = 0;
+    for (std::size_t i = 0; i < entries_.size(); ++i) Count(Entry(i));
+    counted_ = true;
+  }
+  return highest_code_;
+}
+
+PatternTable::Index& PatternTable::IndexOf(KeyOf key_of) {
   auto [index, made] = indexes_.try_emplace(key_of);
   if (made) {
-    for (std::size_t i = 0; i < entries_.size(); ++i)
-      index->second[key_of(entries_[i])].push_back(i);
+    // One pass reads every entry; the highest code comes with it.
+    bool count = !counted_;
+    if (count) highest_code_ = 0;
+    index->second.reserve(entries_.size());
+    for (std::size_t i = 0; i < entries_.size(); ++i) {
+      Items items = Entry(i);
+      if (count) Count(items);
+      index->second.emplace_back(std::hash<std::u16string>()(key_of(items)), i);
+    }
+    counted_ = true;
+    std::sort(index->second.begin(), index->second.end());
   }
-  auto found = index->second.find(key);
-  return found == index->second.end() ? kNone : found->second;
+  return index->second;
+}
+
+std::vector<std::size_t> PatternTable::Find(KeyOf key_of, std::u16string_view key) {
+  const Index& index = IndexOf(key_of);
+  std::size_t hash = std::hash<std::u16string_view>()(key);
+  std::vector<std::size_t> found;
+  for (auto at = std::lower_bound(index.begin(), index.end(), std::make_pair(hash, std::size_t{0}));
+       at != index.end() && at->first == hash; ++at) {
+    if (key_of(Entry(at->second)) == key) found.push_back(at->second);
+  }
+  return found;
 }
 
 void PatternTable::Reset(std::string_view bytes) {
+  text_.clear();
   lines_.clear();
   entries_.clear();
   indexes_.clear();
-  highest_code_ = 0;
+  counted_ = false;
   tail_ = TailOf(bytes);
-  AddLines(SplitTableLines(bytes));
+  AddLines(bytes);
   loaded_ = true;
 }
 
-void PatternTable::AddLines(std::vector<std::u16string> lines) {
-  for (std::u16string& line : lines) {
-    if (!IsBlankText(line)) {
-      Items items = ReadFreeFormatItems(line);
-      double code = NumericValue(ItemOrEmpty(items, 0));
-      if (code > highest_code_) highest_code_ = code;
-      for (auto& [key_of, index] : indexes_) index[key_of(items)].push_back(entries_.size());
-      entries_.push_back(std::move(items));
+void PatternTable::AddLines(std::string_view bytes) {
+  std::size_t first = entries_.size();
+  ForEachTableLine(bytes, [this](std::u16string_view line) {
+    if (!IsBlankText(line)) entries_.push_back(lines_.size());
+    lines_.push_back({text_.size(), line.size()});
+    text_ += line;
+  });
+  if (!counted_ && indexes_.empty()) return;  // nothing kept to bring up to date
+  for (std::size_t i = first; i < entries_.size(); ++i) {
+    Items items = Entry(i);
+    if (counted_) Count(items);
+    for (auto& [key_of, index] : indexes_) {
+      std::pair<std::size_t, std::size_t> item(std::hash<std::u16string>()(key_of(items)), i);
+      index.insert(std::upper_bound(index.begin(), index.end(), item), item);
     }
-    lines_.push_back(std::move(line));
   }
 }
 
@@ -127,7 +184,7 @@ void PatternStore::Append(std::u16string_view name, std::u16string_view line) {
     table.loaded_ = false;
     return;
   }
-  table.AddLines(SplitTableLines(bytes));
+  table.AddLines(bytes);
 }
 
 void PatternStore::Replace(std::u16string_view name, const std::vector<std::u16string>& lines) {

@@ -13,7 +13,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 #include "environment/environment.h"
@@ -22,36 +21,55 @@
 
 namespace bc {
 
-// One table as loaded: its lines, the free-format items of each line that
-// is not blank, and indexes built on first use.
+// One table as loaded: its decoded lines side by side in one text, the
+// lines that hold entries, and indexes built on first use. An entry's items
+// are read from its line when asked for, so that a large table costs one
+// decoding pass and a few allocations rather than several per line.
 class PatternTable {
  public:
   using Items = std::vector<std::u16string>;
   // The key an entry is found by; the function itself names its index.
   using KeyOf = std::u16string (*)(const Items& items);
 
-  const std::vector<std::u16string>& lines() const { return lines_; }
-  const std::vector<Items>& entries() const { return entries_; }
+  // Every line, blank ones included, as a reader of the file sees them.
+  std::vector<std::u16string> Lines() const;
 
-  // Positions in entries() of the entries whose key is key, in file order.
-  const std::vector<std::size_t>& Find(KeyOf key_of, const std::u16string& key);
+  // The lines that are not blank, each as its free-format items.
+  std::size_t size() const { return entries_.size(); }
+  Items Entry(std::size_t i) const;
+  std::vector<Items> Entries() const;
+
+  // The entries whose key is key, in file order.
+  std::vector<std::size_t> Find(KeyOf key_of, std::u16string_view key);
 
   // The largest value of the entries' first items, or 0 when none is above 0.
-  double highest_code() const { return highest_code_; }
+  double HighestCode();
 
  private:
   friend class PatternStore;
-  using Index = std::unordered_map<std::u16string, std::vector<std::size_t>>;
+  struct Span {
+    std::size_t begin;
+    std::size_t size;
+  };
+  // Key hashes and entries, ordered by both.
+  using Index = std::vector<std::pair<std::size_t, std::size_t>>;
 
+  std::u16string_view Line(std::size_t line) const {
+    return std::u16string_view(text_).substr(lines_[line].begin, lines_[line].size);
+  }
   void Reset(std::string_view bytes);
-  void AddLines(std::vector<std::u16string> lines);
+  void AddLines(std::string_view bytes);
+  void Count(const Items& items);
+  Index& IndexOf(KeyOf key_of);
 
   std::filesystem::path host_;
   std::u16string shown_;
   bool loaded_ = false;
   TableTail tail_;
-  std::vector<std::u16string> lines_;
-  std::vector<Items> entries_;
+  std::u16string text_;
+  std::vector<Span> lines_;
+  std::vector<std::size_t> entries_;  // the line of each entry
+  bool counted_ = false;              // highest_code_ covers every entry
   double highest_code_ = 0;
   std::map<KeyOf, Index> indexes_;
 };

@@ -47,7 +47,7 @@ OutputFile RunContext::CreateOutput(std::u16string_view name) const {
 
 std::vector<CodeName> RunContext::CodeTable(std::u16string_view name) const {
   std::vector<CodeName> table;
-  for (const auto& items : store_.Table(name).entries()) {
+  for (const auto& items : store_.Table(name).Entries()) {
     table.push_back({ItemOrEmpty(items, 0), ItemOrEmpty(items, 1)});
   }
   return table;

@@ -48,22 +48,28 @@ std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
   throw RunError(CannotReadMessage(shown_name));
 }
 
-std::vector<std::u16string> SplitTableLines(std::string_view bytes) {
+void ForEachTableLine(std::string_view bytes,
+                      const std::function<void(std::u16string_view line)>& take) {
   LineReader reader;
   reader.OpenBytes(std::string(bytes));
-  std::vector<std::u16string> lines;
   while (!reader.AtEnd()) {
     // Unlike the source file, a table may have been saved with bare LF line
     // ends; read as one line, its entries would run together.
     std::u16string line = reader.ReadLine();
+    std::u16string_view rest = line;
     std::size_t start = 0;
-    for (std::size_t lf = line.find(u'\n'); lf != std::u16string::npos;
-         lf = line.find(u'\n', start)) {
-      lines.push_back(line.substr(start, lf - start));
+    for (std::size_t lf = rest.find(u'\n'); lf != std::u16string_view::npos;
+         lf = rest.find(u'\n', start)) {
+      take(rest.substr(start, lf - start));
       start = lf + 1;
     }
-    if (start == 0 || start < line.size()) lines.push_back(line.substr(start));
+    if (start == 0 || start < rest.size()) take(rest.substr(start));
   }
+}
+
+std::vector<std::u16string> SplitTableLines(std::string_view bytes) {
+  std::vector<std::u16string> lines;
+  ForEachTableLine(bytes, [&lines](std::u16string_view line) { lines.emplace_back(line); });
   return lines;
 }
 

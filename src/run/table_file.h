@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,6 +29,8 @@ std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
                            std::u16string_view shown_name);
 
 // Every line of the bytes, decoded; lines end at CR LF, CR or LF.
+void ForEachTableLine(std::string_view bytes,
+                      const std::function<void(std::u16string_view line)>& take);
 std::vector<std::u16string> SplitTableLines(std::string_view bytes);
 
 // SplitTableLines of the file.

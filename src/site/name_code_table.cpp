@@ -24,8 +24,8 @@ std::u16string NameKey(const PatternTable::Items& items) {
 // not take the code of an entry that lacks its name.
 void LookUp(PatternTable& table, const std::u16string& name, std::u16string& code) {
   if (name.empty()) return;
-  const std::vector<std::size_t>& found = table.Find(NameKey, name);
-  if (!found.empty()) code = ItemOrEmpty(table.entries()[found.back()], 0);
+  std::vector<std::size_t> found = table.Find(NameKey, name);
+  if (!found.empty()) code = ItemOrEmpty(table.Entry(found.back()), 0);
 }
 
 // Gives name the next free code and records it in the table.
@@ -42,7 +42,7 @@ void AddName(PatternStore& store, std::u16string_view table, const std::u16strin
 NamePairCodes CodeNamePair(PatternStore& store, std::u16string_view table, const NamePair& pair) {
   PatternTable& entries = store.Table(table);
   // A code beyond 16 bits stops the run, as the table's reader always did.
-  double value = entries.highest_code();
+  double value = entries.HighestCode();
   std::int16_t highest = value > 0 ? Int16OrStop(value) : 0;
   NamePairCodes codes;
   LookUp(entries, pair.first, codes.first);

@@ -40,10 +40,11 @@ std::u16string SpacedNameKey(const PatternTable::Items& items) {
 double LookUpHalves(PatternTable& table, int attribute, std::array<HalfCode, 2>& halves) {
   PatternTable::KeyOf key_of = attribute == 5 ? SpacedNameKey : NameKey;
   for (HalfCode& half : halves) {
-    const std::vector<std::size_t>& found = table.Find(key_of, ToFullWidth(half.half));
-    if (!found.empty()) half.code = ItemOrEmpty(table.entries()[found.back()], 0);
+    std::vector<std::size_t> found = table.Find(key_of, ToFullWidth(half.half));
+    if (!found.empty()) half.code = ItemOrEmpty(table.Entry(found.back()), 0);
   }
-  return table.highest_code() > 0 ? RoundHalfEven(table.highest_code()) : 0;
+  double highest = table.HighestCode();
+  return highest > 0 ? RoundHalfEven(highest) : 0;
 }
 
 // Gives each new, non-blank half the next free code and appends it to the

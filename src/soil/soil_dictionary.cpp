@@ -45,11 +45,12 @@ SoilEntry EntryOf(const std::vector<std::u16string>& items) {
 // the table's index: the first in file order whose name is the description.
 std::optional<SoilEntry> FindExact(PatternTable& list, std::u16string_view description) {
   if (description.empty()) return std::nullopt;  // an empty name is never matched
-  const std::vector<std::size_t>& named = list.Find(NameKey, std::u16string(description));
+  std::vector<std::size_t> named = list.Find(NameKey, description);
   for (const Band& band : kBands) {
     for (std::size_t i : named) {
-      double value = NumericValue(ItemOrEmpty(list.entries()[i], 0));
-      if (value > band.lower && value < band.upper) return EntryOf(list.entries()[i]);
+      PatternTable::Items items = list.Entry(i);
+      double value = NumericValue(ItemOrEmpty(items, 0));
+      if (value > band.lower && value < band.upper) return EntryOf(items);
     }
   }
   return std::nullopt;
@@ -134,7 +135,7 @@ SoilBandMatch SearchSoilBand(const std::vector<std::vector<std::u16string>>& ent
 }
 
 SoilEntry AddSoilPattern(const RunContext& ctx, std::u16string_view description) {
-  std::vector<std::u16string> lines = ctx.store().Table(kExtensionList).lines();
+  std::vector<std::u16string> lines = ctx.store().Table(kExtensionList).Lines();
   // The code after the last line below 4000 that precedes the first line of
   // 4000 or more; codes are not checked for being taken already.
   std::optional<std::size_t> insert_at;

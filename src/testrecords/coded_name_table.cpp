@@ -38,9 +38,9 @@ std::u16string LookUpCodedName(const RunContext& ctx, std::u16string_view table,
   if (IsBlankText(name)) return std::u16string(kBlankCode);
   PatternTable& entries = ctx.store().Table(table);
   // The first entry of the name wins.
-  const std::vector<std::size_t>& found = entries.Find(NameKey, std::u16string(name));
-  if (!found.empty()) return ItemOrEmpty(entries.entries()[found.front()], 0);
-  double highest = entries.highest_code() > 0 ? RoundHalfEven(entries.highest_code()) : 0;
+  std::vector<std::size_t> found = entries.Find(NameKey, name);
+  if (!found.empty()) return ItemOrEmpty(entries.Entry(found.front()), 0);
+  double highest = entries.HighestCode() > 0 ? RoundHalfEven(entries.HighestCode()) : 0;
   if (highest >= 100) return std::u16string(kBlankCode);
   std::u16string code = TwoDigits(highest + 1);
   ctx.store().Append(table, code + u"," + TableItem(name));

@@ -51,8 +51,8 @@ class PatternStoreTest : public ::testing::Test {
 // Positions of the entries whose second item is key, by a scan.
 std::vector<std::size_t> Scan(const PatternTable& table, const std::u16string& key) {
   std::vector<std::size_t> found;
-  for (std::size_t i = 0; i < table.entries().size(); ++i) {
-    if (SecondItem(table.entries()[i]) == key) found.push_back(i);
+  for (std::size_t i = 0; i < table.size(); ++i) {
+    if (SecondItem(table.Entry(i)) == key) found.push_back(i);
   }
   return found;
 }
@@ -60,7 +60,7 @@ std::vector<std::size_t> Scan(const PatternTable& table, const std::u16string& k
 // The fold every table reader used: the highest first item above 0.
 double ScanHighest(const PatternTable& table) {
   double highest = 0;
-  for (const auto& items : table.entries()) {
+  for (const auto& items : table.Entries()) {
     double value = NumericValue(ItemOrEmpty(items, 0));
     if (value > highest) highest = value;
   }
@@ -78,11 +78,12 @@ TEST_F(PatternStoreTest, IndexAndCopyAgreeWithAFreshReadAfterEveryAppend) {
     for (const std::u16string& name : names) {
       EXPECT_EQ(table.Find(SecondItem, name), Scan(table, name)) << "round " << round;
     }
-    EXPECT_EQ(table.highest_code(), ScanHighest(table));
+    EXPECT_EQ(table.HighestCode(), ScanHighest(table));
     // The copy holds what a fresh reader of the file finds.
     PatternStore fresh(env_, u"P:\\", memory_);
-    ASSERT_EQ(table.lines(), fresh.Table(u"L19.TXT").lines()) << "round " << round;
-    EXPECT_EQ(table.entries(), fresh.Table(u"L19.TXT").entries());
+    ASSERT_EQ(table.Lines(), fresh.Table(u"L19.TXT").Lines()) << "round " << round;
+    EXPECT_EQ(table.Entries(), fresh.Table(u"L19.TXT").Entries());
+    EXPECT_EQ(fresh.Table(u"L19.TXT").HighestCode(), ScanHighest(table));
 
     std::u16string name = names[random() % names.size()];
     std::u16string code = round % 7 == 3 ? u"   " : std::u16string(1, char16_t(u'0' + round % 10));
@@ -106,7 +107,7 @@ TEST_F(PatternStoreTest, FailedAppendLeavesNoTornLine) {
       EXPECT_NE(e.message().find(u"P:\\L19.TXT"), std::u16string::npos);
     }
     EXPECT_EQ(Bytes("L19.TXT"), old_bytes) << FileOpName(op);
-    EXPECT_EQ(store.Table(u"L19.TXT").lines().size(), 2u);
+    EXPECT_EQ(store.Table(u"L19.TXT").Lines().size(), 2u);
     // Once the disk is well again the line goes in whole.
     store.Append(u"L19.TXT", u"3,c");
     EXPECT_EQ(Bytes("L19.TXT"), std::string(old_bytes) + "\r\n3,c\r\n") << FileOpName(op);
@@ -126,12 +127,12 @@ TEST_F(PatternStoreTest, FailedRewriteLeavesTheOldTableAndNoScratch) {
     EXPECT_EQ(Bytes("XKISHITU.TXT"), old_bytes) << FileOpName(op);
     EXPECT_EQ(memory_.List(kFolder), std::vector<std::filesystem::path>{"XKISHITU.TXT"})
         << FileOpName(op);
-    EXPECT_EQ(store.Table(u"XKISHITU.TXT").lines().size(), 2u);
+    EXPECT_EQ(store.Table(u"XKISHITU.TXT").Lines().size(), 2u);
   }
   PatternStore store(env_, u"P:\\", memory_);
   store.Replace(u"XKISHITU.TXT", {u"2000,a", u"2001,c"});
   EXPECT_EQ(Bytes("XKISHITU.TXT"), "2000,a\r\n2001,c\r\n");
-  EXPECT_EQ(store.Table(u"XKISHITU.TXT").entries().size(), 2u);
+  EXPECT_EQ(store.Table(u"XKISHITU.TXT").size(), 2u);
 }
 
 TEST_F(PatternStoreTest, ReadErrorNamesTheTable) {
