@@ -112,6 +112,7 @@ void PatternTable::Reset(std::string_view bytes) {
 
 void PatternTable::AddLines(std::string_view bytes) {
   std::size_t first = entries_.size();
+  text_.reserve(text_.size() + bytes.size());  // a character takes a byte or more
   ForEachTableLine(bytes, [this](std::u16string_view line) {
     if (!IsBlankText(line)) entries_.push_back(lines_.size());
     lines_.push_back({text_.size(), line.size()});
