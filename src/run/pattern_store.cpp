@@ -159,7 +159,7 @@ void PatternStore::TakeLock(const Options& options) {
   }
 }
 
-PatternTable& PatternStore::Entry(std::u16string_view name) {
+PatternTable& PatternStore::Slot(std::u16string_view name) {
   auto table = tables_.find(name);
   if (table == tables_.end()) {
     table = tables_.emplace(std::u16string(name), PatternTable()).first;
@@ -169,10 +169,10 @@ PatternTable& PatternStore::Entry(std::u16string_view name) {
   return table->second;
 }
 
-std::filesystem::path PatternStore::HostPath(std::u16string_view name) { return Entry(name).host_; }
+std::filesystem::path PatternStore::HostPath(std::u16string_view name) { return Slot(name).host_; }
 
 PatternTable& PatternStore::Table(std::u16string_view name) {
-  PatternTable& table = Entry(name);
+  PatternTable& table = Slot(name);
   if (!table.loaded_) table.Reset(ReadTableBytes(fs_, table.host_, table.shown_));
   return table;
 }
@@ -189,7 +189,7 @@ void PatternStore::Append(std::u16string_view name, std::u16string_view line) {
 }
 
 void PatternStore::Replace(std::u16string_view name, const std::vector<std::u16string>& lines) {
-  PatternTable& table = Entry(name);
+  PatternTable& table = Slot(name);
   table.Reset(ReplaceTableLines(fs_, table.host_, ScratchPath(table.host_), table.shown_, lines));
 }
 

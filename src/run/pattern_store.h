@@ -121,7 +121,8 @@ class PatternStore {
   bool locked() const { return lock_ != nullptr; }
 
  private:
-  PatternTable& Entry(std::u16string_view name);
+  // The table's place, its host path resolved, loaded or not.
+  PatternTable& Slot(std::u16string_view name);
   void TakeLock(const Options& options);
 
   const Environment& env_;
