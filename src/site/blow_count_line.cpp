@@ -37,10 +37,11 @@ std::u16string R3(std::u16string_view text) { return RightFit(text, 3); }
 }  // namespace
 
 std::optional<std::u16string> BlowCountLine(Record& record, std::int16_t number) {
-  if (static_cast<float>(NumericValue(record.Field(2))) == 0.0f &&
-      static_cast<float>(NumericValue(record.Field(3))) == 0.0f) {
-    return std::nullopt;
-  }
+  // Both depths are tested in single precision; one beyond it stops the run
+  // like every other single conversion.
+  float top = SingleOrStop(NumericValue(record.Field(2)));
+  float bottom = SingleOrStop(NumericValue(record.Field(3)));
+  if (top == 0.0f && bottom == 0.0f) return std::nullopt;
   std::int16_t blows = SumStages(record, 7);
   std::int16_t length = SumStages(record, 4);
   std::u16string line = R3(StrInteger(number)) + u"," + RightFit(record.Field(2), 7);

@@ -11,7 +11,8 @@
 
 namespace bc {
 
-// Nothing for a record whose fields 2 and 3 both read 0. Otherwise a stage
+// Nothing for a record whose fields 2 and 3 both read 0; either beyond single
+// precision stops the run. Otherwise a stage
 // value of -1 in fields 4 to 9 is replaced by "0" in the record, and the line
 // holds the depth, the sum S1 of fields 7 to 9 (blows), N, the sum S2 of
 // fields 4 to 6 (lengths), and the pairs (7, 4), (8, 5), (9, 6). N is S1

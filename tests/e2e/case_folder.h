@@ -6,6 +6,7 @@
 //   expected/NAME         output files that must match byte for byte after conversion
 //   expected-patdat/NAME  tables as they must read after the run
 //   absent                output names, one a line, that must not exist
+//   output                lines the program must print (UTF-8), one a line
 //   args                  extra arguments, one a line (default: --yes)
 //   exit-code             the expected exit code (default 0)
 #ifndef BORINGCONV_TESTS_E2E_CASE_FOLDER_H_

@@ -59,6 +59,9 @@ class CaseTest : public ::testing::Test {
     ASSERT_EQ(run.exit_code, expected_exit) << run.output;
     ExpectFolder(folder_ / "expected", scratch.path() / "out");
     ExpectFolder(folder_ / "expected-patdat", scratch.path() / "patdat");
+    for (const std::string& text : ReadTextLines(folder_ / "output")) {
+      EXPECT_NE(run.output.find(text), std::string::npos) << text << " not in:\n" << run.output;
+    }
     for (const std::string& name : ReadTextLines(folder_ / "absent")) {
       EXPECT_FALSE(std::filesystem::exists(scratch.path() / "out" / name))
           << name << " was written";

@@ -63,8 +63,16 @@ TEST(BlowCountLineTest, NValues) {
   }
 }
 
-TEST(BlowCountLineTest, SumsPastSixteenBitsStopTheRun) {
-  EXPECT_THROW(LineOf(u"4000 1 1 1 0 0 20000 20000 0"), RunError);
+TEST(BlowCountLineTest, ValuesPastTheirRangeStopTheRun) {
+  for (const char16_t* source : {
+           u"4000 1 1 1 0 0 20000 20000 0",  // S1 past 16 bits
+           u"4000 1E39 0 1 1 1 1 1 1",       // depths beyond single precision
+           u"4000 0 -1E39 1 1 1 1 1 1",
+           u"4000 1 1E400 1 1 1 1 1 1",
+       }) {
+    SCOPED_TRACE(ToUtf8(source));
+    EXPECT_THROW(LineOf(source), RunError);
+  }
 }
 
 TEST(BlowCountSectionTest, SkippedRecordsTakeNoNumber) {
