@@ -44,10 +44,9 @@ NamePairCodes CodeNamePair(const std::filesystem::path& host, std::u16string_vie
   }
 
   int next = highest + 1;
+  // A range of one new name to itself takes two entries under consecutive
+  // codes, as the attribute tables of the layers do.
   AddName(host, shown_name, pair.first, codes.first, next);
-  // A range of one new name to itself is one entry, not two under
-  // different codes.
-  if (pair.second == pair.first) codes.second = codes.first;
   AddName(host, shown_name, pair.second, codes.second, next);
   return codes;
 }
