@@ -31,7 +31,7 @@ std::u16string TableName(int attribute) {
 // Finds the codes of both halves (the last matching entry wins) and returns
 // the highest code of the table. Names are compared in their full-width form;
 // the halves are too, so that a half written to the table as it came is found
-// there again next time.
+// there again next time. An empty half is never looked up.
 double LookUpHalves(const std::vector<std::vector<std::u16string>>& entries, int attribute,
                     std::array<HalfCode, 2>& halves) {
   double highest = 0;
@@ -42,7 +42,9 @@ double LookUpHalves(const std::vector<std::vector<std::u16string>>& entries, int
     if (value > highest) highest = RoundHalfEven(value);
     std::u16string name = ToFullWidth(ItemOrEmpty(items, NameItem(attribute)));
     for (std::size_t i = 0; i < halves.size(); ++i) {
-      if (wanted[i] == name) halves[i].code = code;
+      // An empty half is no name: it must not take the code of an entry
+      // that lacks its name.
+      if (!wanted[i].empty() && wanted[i] == name) halves[i].code = code;
     }
   }
   return highest;

@@ -73,6 +73,18 @@ TEST_F(LayerAttributeLinesTest, NewHalvesGetTheNextCodes) {
   EXPECT_EQ(f.PatdatLines(u"L17.TXT"), (Lines{u" 1,      ,締まった", u" 2,      ,中位"}));
 }
 
+TEST_F(LayerAttributeLinesTest, EmptyHalvesTakeNoCodeFromAnEntryWithoutName) {
+  f.WritePatdat(u"L13.TXT", {u"20,灰", u"21"});
+  f.WritePatdat(u"L14.TXT", {u"5,\"\""});
+  f.WritePatdat(u"L17.TXT", {u"3,      ,"});
+  auto r = Run({u"2001 1.0 0 砂 灰 _  _ ～"});
+  EXPECT_EQ(r[0], (Lines{u"  1,    1.0,20,灰,  ,"}));
+  EXPECT_EQ(r[1], (Lines{u"  1,    1.0,  , ,  ,"}));
+  EXPECT_EQ(r[2], (Lines{u"  1,    1.0,  ,,  ,"}));
+  EXPECT_EQ(r[4], (Lines{u"  1,    1.0,  ,,  ,"}));
+  EXPECT_EQ(f.PatdatLines(u"L14.TXT"), (Lines{u"5,\"\""}));
+}
+
 TEST_F(LayerAttributeLinesTest, NoCodeBeyond99) {
   f.WritePatdat(u"L13.TXT", {u"99,既知"});
   auto r = Run({u"2001 1 x x 新規～既知"});
