@@ -51,7 +51,7 @@ class ConversionRun {
   void CheckTag();
   void MakeDestinationFolders();
   void OpenSource(SourceReader& source) const;
-  double FindDeepestLayer() const;
+  double FindDeepestLayer(Record& record) const;
   Flow WriteHeaderOutputs(RunContext& ctx, double deepest);
   Flow WriteSections(RunContext& ctx);
   void Report(const RunError& error, long line_number);
@@ -80,7 +80,7 @@ bool ConversionRun::Run() {
     ctx.tables.l8 = LoadCodeTable(ctx, u"L8.TXT");
     ctx.tables.l10 = LoadCodeTable(ctx, u"L10.TXT");
 
-    double deepest = FindDeepestLayer();
+    double deepest = FindDeepestLayer(record);
     OpenSource(source);
     if (WriteHeaderOutputs(ctx, deepest) == Flow::kContinue) WriteSections(ctx);
   } catch (const Stopped&) {
@@ -165,10 +165,11 @@ void ConversionRun::OpenSource(SourceReader& source) const {
 }
 
 // The first pass: the largest depth of the code-2000 records, −999 without any.
-double ConversionRun::FindDeepestLayer() const {
+// It reads into the run's one record, so a short header record that follows
+// sees the fields the record ending this pass left.
+double ConversionRun::FindDeepestLayer(Record& record) const {
   SourceReader source;
   OpenSource(source);
-  Record record;
   double deepest = -999;
   if (!source.AtEnd()) ReadRecord(source, record);  // the tag line
   while (record.Code() <= 2000 && !source.AtEnd()) {

@@ -108,6 +108,16 @@ TEST_F(ConversionTest, DeepestLayerGoesToTheSecondTitle) {
   EXPECT_EQ(ReadAnsiLines(Out("TITL01.TXT"))[1], u"x");
 }
 
+TEST_F(ConversionTest, HeaderRecordsSeeTheFieldsTheFirstPassLeft) {
+  // The first pass ends on the 2001 record; the short 1004 record then
+  // reads its field 2.
+  EXPECT_TRUE(Run({u"QVN", u"1004", u"2000 1.0 砂", u"2001 1.0 0 砂 A B C D E 0 0"}));
+  EXPECT_EQ(ReadAnsiLines(Out("TITL02.TXT"))[0], u"1.0");
+  // Without any record after the header, the tag line's fields are left.
+  EXPECT_TRUE(Run({u"QVN 5.0 B-1", u"1004"}));
+  EXPECT_EQ(ReadAnsiLines(Out("TITL02.TXT"))[0], u"5.0");
+}
+
 TEST_F(ConversionTest, SourceWithoutLaterRecordsConvertsNormally) {
   EXPECT_TRUE(Run({u"QVN", u"1003 x", u"2000 1.5 a"}));
   EXPECT_EQ(ReadAnsiLines(Out("TITL02.TXT"))[19], u"   1.50");
