@@ -36,6 +36,21 @@ std::u16string SourceReader::ReadLine() {
   return line;
 }
 
+std::vector<std::u16string> ReadLinesAnyEnd(SourceReader& reader) {
+  std::vector<std::u16string> lines;
+  while (!reader.AtEnd()) {
+    std::u16string line = reader.ReadLine();
+    std::size_t start = 0;
+    for (std::size_t lf = line.find(u'\n'); lf != std::u16string::npos;
+         lf = line.find(u'\n', start)) {
+      lines.push_back(line.substr(start, lf - start));
+      start = lf + 1;
+    }
+    if (start == 0 || start < line.size()) lines.push_back(line.substr(start));
+  }
+  return lines;
+}
+
 void ReadRecord(SourceReader& source, Record& record) {
   std::u16string line = source.ReadLine();
   record.line_number = source.line_number();

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "run/record.h"
 
@@ -31,6 +32,11 @@ class SourceReader {
   std::size_t position_ = 0;
   long line_number_ = 0;
 };
+
+// The remaining lines of a file other than the source (a table, the
+// settings), which may have been saved with bare LF line ends: there a bare
+// LF ends a line too, as CR LF and CR do.
+std::vector<std::u16string> ReadLinesAnyEnd(SourceReader& reader);
 
 // Reads the next line into record. A line of more than 100 fields stops the
 // run with an error that names the line.
