@@ -198,7 +198,7 @@ Flow ConversionRun::WriteHeaderOutputs(RunContext& ctx, double deepest) {
     }
   }
   titles.block2[20] = FormatFixed2(7, deepest);
-  ctx.date_year = DateYear(titles);
+  ctx.reading_years = ReadingYearsOf(titles);
   WriteControlFile(ctx, destination_);
   WriteTitleFiles(ctx, titles);
   if (ended) return Flow::kEnd;

@@ -12,6 +12,7 @@
 
 #include "environment/environment.h"
 #include "run/output_file.h"
+#include "run/reading_years.h"
 #include "run/record.h"
 #include "run/source_reader.h"
 
@@ -70,9 +71,8 @@ class RunContext {
 
   ReferenceTables tables;
 
-  // The year of the dates of N9.TXT and N8.TXT: the first date's year of the
-  // title block, or "0" when it is not a whole number above 0.
-  std::u16string date_year = u"0";
+  // The years of the dates of N9.TXT and N8.TXT, from the title block.
+  ReadingYears reading_years;
 
   // Calls write() for the current record while its code equals code, reading
   // on between records. Returns Flow::kEnd when the source ended after a

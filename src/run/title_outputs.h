@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "run/reading_years.h"
 #include "run/record.h"
 #include "run/run_context.h"
 
@@ -29,6 +30,11 @@ void ApplyHeaderRecord(const Record& record, TitleBlocks& titles, const L1Loader
 // The year for dated lists: line 4 of the first title block, trimmed, when
 // it is a whole number above 0; "0" otherwise.
 std::u16string DateYear(const TitleBlocks& titles);
+
+// The years of the dated lists: DateYear, and for a boring whose second date
+// (line 7) has another whole year above 0, the year after it for readings
+// before the first date's month and day (lines 5 and 6).
+ReadingYears ReadingYearsOf(const TitleBlocks& titles);
 
 // Writes "CNT.TXT" from the validated destination ("C:\Q\ABCDEF\G\").
 void WriteControlFile(const RunContext& ctx, const std::u16string& destination);
