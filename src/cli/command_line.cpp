@@ -1,7 +1,9 @@
 #include "cli/command_line.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <system_error>
+#include <vector>
 
 #include "cli/terminal.h"
 #include "environment/patdat_search.h"
@@ -43,11 +45,16 @@ class TerminalUi : public RunUi {
                                                                                  : kAnswerNo;
   }
 
+  // Kept to follow the success text.
+  void ShowWarnings(const std::vector<std::u16string>& warnings) override { warnings_ = warnings; }
+
   const std::u16string& status() const { return status_; }
+  const std::vector<std::u16string>& warnings() const { return warnings_; }
 
  private:
   std::optional<bool> answer_;
   std::u16string status_;
+  std::vector<std::u16string> warnings_;
 };
 
 // A host path as the drive path of the longest matching drive root.
@@ -177,6 +184,8 @@ int RunCommandLine(const std::vector<std::u16string>& args) {
   TerminalUi ui(line->answer);
   if (!RunConversion(request, env, ui)) return 1;
   WriteText(stdout, std::u16string(kSuccessText) + u"\n");
+  std::fflush(stdout);
+  for (const std::u16string& warning : ui.warnings()) WriteText(stderr, warning + u"\n");
   return 0;
 }
 

@@ -65,6 +65,7 @@ class ConversionRun {
 
 bool ConversionRun::Run() {
   Record record;
+  std::vector<std::u16string> warnings;
   try {
     ui_.SetStatus(kWorkingText);
     ui_.Repaint();
@@ -83,6 +84,7 @@ bool ConversionRun::Run() {
     double deepest = FindDeepestLayer(record);
     OpenSource(source);
     if (WriteHeaderOutputs(ctx, deepest) == Flow::kContinue) WriteSections(ctx);
+    warnings = ctx.full_tables.Warnings();
   } catch (const Stopped&) {
     return false;
   } catch (const RunError& error) {
@@ -94,6 +96,7 @@ bool ConversionRun::Run() {
   }
   ui_.SetStatus(kSuccessText);
   ui_.SetBusy(false);
+  if (!warnings.empty()) ui_.ShowWarnings(warnings);
   return true;
 }
 

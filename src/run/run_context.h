@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "environment/environment.h"
+#include "run/full_tables.h"
 #include "run/output_file.h"
 #include "run/reading_years.h"
 #include "run/record.h"
@@ -73,6 +74,9 @@ class RunContext {
 
   // The years of the dates of N9.TXT and N8.TXT, from the title block.
   ReadingYears reading_years;
+
+  // Names the growing tables had no code left for.
+  FullTables full_tables;
 
   // Calls write() for the current record while its code equals code, reading
   // on between records. Returns Flow::kEnd when the source ended after a

@@ -51,12 +51,16 @@ double LookUpHalves(const std::vector<std::vector<std::u16string>>& entries, int
 }
 
 // Gives each new, non-blank half the next free code and appends it to the
-// table, while codes stay below 100.
-void AddNewHalves(const RunContext& ctx, int attribute, double next_code,
+// table, while codes stay below 100; past that the half is counted.
+void AddNewHalves(RunContext& ctx, int attribute, double next_code,
                   std::array<HalfCode, 2>& halves) {
   std::u16string table = TableName(attribute);
   for (HalfCode& half : halves) {
-    if (IsBlankText(half.half) || !IsBlankText(half.code) || next_code >= kCodeLimit) continue;
+    if (IsBlankText(half.half) || !IsBlankText(half.code)) continue;
+    if (next_code >= kCodeLimit) {
+      ctx.full_tables.CountName(ctx.PatdatName(table));
+      continue;
+    }
     half.code = RightFit(StrInteger(static_cast<long long>(next_code)), 2);
     std::u16string spare = attribute == 5 ? u"      ," : u"";
     AppendTableLine(ctx.PatdatFile(table), ctx.PatdatName(table),
@@ -67,7 +71,7 @@ void AddNewHalves(const RunContext& ctx, int attribute, double next_code,
 
 }  // namespace
 
-void WriteLayerAttributeLines(const RunContext& ctx, AttributeFiles& out, const Record& record) {
+void WriteLayerAttributeLines(RunContext& ctx, AttributeFiles& out, const Record& record) {
   const std::u16string depth = RightFit(record.Field(2), 7);
   for (int attribute = 1; attribute <= kAttributeCount; ++attribute) {
     RangeParts parts = SplitAtRange(record.Field(4 + attribute));

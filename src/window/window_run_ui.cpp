@@ -23,6 +23,12 @@ int WindowRunUi::ShowMessage(std::u16string_view text, int style, std::u16string
   return answer;
 }
 
+void WindowRunUi::ShowWarnings(const std::vector<std::u16string>& warnings) {
+  std::u16string text;
+  for (const std::u16string& warning : warnings) text += (text.empty() ? u"" : u"\n") + warning;
+  boxes_.Show(form_, text, kStyleExclamation, u"");
+}
+
 void WindowRunUi::SetBusy(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;

@@ -54,6 +54,10 @@ TEST(NamePairSectionTest, CodesStopBelowOneHundred) {
   EXPECT_EQ(f.OutputLines(u"R30.TXT"),
             (Lines{u"  1,   1.00,99,Ｂ,  ,Ｃ", u"  2,   2.00,  ,Ｄ,  ,"}));
   EXPECT_EQ(f.PatdatLines(u"L19.TXT"), (Lines{u"98,ＡＡ", u"99,Ｂ"}));
+  std::vector<std::u16string> warnings = ctx.full_tables.Warnings();
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find(u"L19.TXT: "), std::u16string::npos);
+  EXPECT_NE(warnings[0].find(u" 2 件"), std::u16string::npos);
 }
 
 TEST(NamePairSectionTest, OneNewNameTwiceInARangeTakesTwoCodes) {
