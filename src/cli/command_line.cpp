@@ -1,8 +1,10 @@
 #include "cli/command_line.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "cli/batch_command.h"
 #include "cli/preview_file.h"
@@ -170,10 +172,16 @@ class TerminalUi : public RunUi {
                                                                                  : kAnswerNo;
   }
 
+  // Kept to follow the success text.
+  void ShowWarnings(const std::vector<std::u16string>& warnings) override { warnings_ = warnings; }
+
+  const std::vector<std::u16string>& warnings() const { return warnings_; }
+
  private:
   std::optional<bool> answer_;
   std::FILE* err_;
   std::u16string status_;
+  std::vector<std::u16string> warnings_;
 };
 
 // A host path as the drive path of the longest matching drive root.
@@ -240,6 +248,8 @@ int Convert(Environment& env, const CommandLine& line, std::FILE* out, std::FILE
   TerminalUi ui(line.answer, err);
   if (!RunConversion(request, env, ui)) return 1;
   WriteText(out, std::u16string(kSuccessText) + u"\n");
+  std::fflush(out);
+  for (const std::u16string& warning : ui.warnings()) WriteText(err, warning + u"\n");
   if (preview) {
     if (std::optional<std::u16string> failure = preview->Write()) return Fail(err, 1, *failure);
   }

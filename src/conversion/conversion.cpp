@@ -33,9 +33,10 @@ class ConversionRun {
   bool CheckTag();
   bool MakeDestinationFolders();
   bool Prepare();
-  void Convert(Record& record);
+  // Writes every output; returns the warnings of the run.
+  std::vector<std::u16string> Convert(Record& record);
   void OpenSource(LineReader& source) const;
-  double FindDeepestLayer() const;
+  double FindDeepestLayer(Record& record) const;
   void Report(const RunError& error, long line_number);
 
   const RunRequest& request_;
@@ -49,13 +50,14 @@ bool ConversionRun::Run() {
   ui_.SetStatus(kWorkingText);
   ui_.Repaint();
   Record record;
+  std::vector<std::u16string> warnings;
   try {
     if (!Prepare()) {
       ui_.SetStatus(u"");
       return false;
     }
     ui_.SetBusy(true);
-    Convert(record);
+    warnings = Convert(record);
   } catch (const RunError& error) {
     Report(error, record.line_number);
     return false;
@@ -65,12 +67,13 @@ bool ConversionRun::Run() {
   }
   ui_.SetStatus(kSuccessText);
   ui_.SetBusy(false);
+  if (!warnings.empty()) ui_.ShowWarnings(warnings);
   return true;
 }
 
 bool ConversionRun::Prepare() { return CheckPaths() && CheckTag() && MakeDestinationFolders(); }
 
-void ConversionRun::Convert(Record& record) {
+std::vector<std::u16string> ConversionRun::Convert(Record& record) {
   LineReader source;
   RunContext ctx(env_, source, record, destination_, request_.patdat_path);
   ctx.tables.l4 = ctx.CodeTable(u"L4.TXT");
@@ -79,9 +82,10 @@ void ConversionRun::Convert(Record& record) {
   ctx.tables.l10 = ctx.CodeTable(u"L10.TXT");
   SectionState state;
   state.destination = destination_;
-  state.deepest = FindDeepestLayer();
+  state.deepest = FindDeepestLayer(record);
   OpenSource(source);
   RunSections(ctx, state);
+  return ctx.full_tables.Warnings();
 }
 
 bool ConversionRun::CheckPaths() {
@@ -159,10 +163,11 @@ void ConversionRun::OpenSource(LineReader& source) const {
 }
 
 // The first pass: the largest depth of the code-2000 records, −999 without any.
-double ConversionRun::FindDeepestLayer() const {
+// It reads into the run's one record, so a short header record that follows
+// sees the fields the record ending this pass left.
+double ConversionRun::FindDeepestLayer(Record& record) const {
   LineReader source;
   OpenSource(source);
-  Record record;
   double deepest = -999;
   if (!source.AtEnd()) ReadRecord(source, record);  // the tag line
   while (record.Code() <= 2000 && !source.AtEnd()) {

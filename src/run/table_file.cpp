@@ -31,20 +31,9 @@ std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
   if (!std::filesystem::is_regular_file(host, ec) || !reader.Open(host)) {
     throw RunError(CannotOpenMessage(shown_name));
   }
-  std::vector<std::u16string> lines;
-  while (!reader.AtEnd()) {
-    // Unlike the source file, a table may have been saved with bare LF line
-    // ends; read as one line, its entries would run together.
-    std::u16string line = reader.ReadLine();
-    std::size_t start = 0;
-    for (std::size_t lf = line.find(u'\n'); lf != std::u16string::npos;
-         lf = line.find(u'\n', start)) {
-      lines.push_back(line.substr(start, lf - start));
-      start = lf + 1;
-    }
-    if (start == 0 || start < line.size()) lines.push_back(line.substr(start));
-  }
-  return lines;
+  // Unlike the source file, a table may have been saved with bare LF line
+  // ends; read as one line, its entries would run together.
+  return ReadLinesAnyEnd(reader);
 }
 
 std::vector<std::vector<std::u16string>> ReadTableEntries(const std::filesystem::path& host,

@@ -19,8 +19,12 @@ constexpr int kCodeLimit = 100;
 
 // Gives name the next free code and records it in the table.
 void AddName(const std::filesystem::path& host, std::u16string_view shown_name,
-             const std::u16string& name, std::u16string& code, int& next) {
-  if (IsBlankText(name) || !IsBlankText(code) || next >= kCodeLimit) return;
+             const std::u16string& name, std::u16string& code, int& next, FullTables& full) {
+  if (IsBlankText(name) || !IsBlankText(code)) return;
+  if (next >= kCodeLimit) {
+    full.CountName(shown_name);
+    return;
+  }
   code = RightFit(StrInteger(next), 2);
   AppendTableLine(host, shown_name, code + u"," + name);
   ++next;
@@ -29,7 +33,7 @@ void AddName(const std::filesystem::path& host, std::u16string_view shown_name,
 }  // namespace
 
 NamePairCodes CodeNamePair(const std::filesystem::path& host, std::u16string_view shown_name,
-                           const NamePair& pair) {
+                           const NamePair& pair, FullTables& full) {
   NamePairCodes codes;
   std::int16_t highest = 0;
   for (const std::vector<std::u16string>& entry : ReadTableEntries(host, shown_name)) {
@@ -44,11 +48,10 @@ NamePairCodes CodeNamePair(const std::filesystem::path& host, std::u16string_vie
   }
 
   int next = highest + 1;
-  AddName(host, shown_name, pair.first, codes.first, next);
-  // A range of one new name to itself is one entry, not two under
-  // different codes.
-  if (pair.second == pair.first) codes.second = codes.first;
-  AddName(host, shown_name, pair.second, codes.second, next);
+  // A range of one new name to itself takes two entries under consecutive
+  // codes, as the attribute tables of the layers do.
+  AddName(host, shown_name, pair.first, codes.first, next, full);
+  AddName(host, shown_name, pair.second, codes.second, next, full);
   return codes;
 }
 

@@ -28,7 +28,7 @@ Flow RunNamePairSection(RunContext& ctx) {
     NamePair pair = SplitNamePair(record.Field(3));
     // The table is read afresh for every record: it may have grown.
     NamePairCodes codes =
-        CodeNamePair(ctx.PatdatFile(u"L19.TXT"), ctx.PatdatName(u"L19.TXT"), pair);
+        CodeNamePair(ctx.PatdatFile(u"L19.TXT"), ctx.PatdatName(u"L19.TXT"), pair, ctx.full_tables);
     out.WriteLine(NamePairLine(number, record.Field(2), pair, codes));
     Advance(number);
   });

@@ -31,7 +31,7 @@ std::u16string TableName(int attribute) {
 // Finds the codes of both halves (the last matching entry wins) and returns
 // the highest code of the table. Names are compared in their full-width form;
 // the halves are too, so that a half written to the table as it came is found
-// there again next time.
+// there again next time. An empty half is never looked up.
 double LookUpHalves(const std::vector<std::vector<std::u16string>>& entries, int attribute,
                     std::array<HalfCode, 2>& halves) {
   double highest = 0;
@@ -42,19 +42,25 @@ double LookUpHalves(const std::vector<std::vector<std::u16string>>& entries, int
     if (value > highest) highest = RoundHalfEven(value);
     std::u16string name = ToFullWidth(ItemOrEmpty(items, NameItem(attribute)));
     for (std::size_t i = 0; i < halves.size(); ++i) {
-      if (wanted[i] == name) halves[i].code = code;
+      // An empty half is no name: it must not take the code of an entry
+      // that lacks its name.
+      if (!wanted[i].empty() && wanted[i] == name) halves[i].code = code;
     }
   }
   return highest;
 }
 
 // Gives each new, non-blank half the next free code and appends it to the
-// table, while codes stay below 100.
-void AddNewHalves(const RunContext& ctx, int attribute, double next_code,
+// table, while codes stay below 100; past that the half is counted.
+void AddNewHalves(RunContext& ctx, int attribute, double next_code,
                   std::array<HalfCode, 2>& halves) {
   std::u16string table = TableName(attribute);
   for (HalfCode& half : halves) {
-    if (IsBlankText(half.half) || !IsBlankText(half.code) || next_code >= kCodeLimit) continue;
+    if (IsBlankText(half.half) || !IsBlankText(half.code)) continue;
+    if (next_code >= kCodeLimit) {
+      ctx.full_tables.CountName(ctx.PatdatName(table));
+      continue;
+    }
     half.code = RightFit(StrInteger(static_cast<long long>(next_code)), 2);
     std::u16string spare = attribute == 5 ? u"      ," : u"";
     AppendTableLine(ctx.PatdatFile(table), ctx.PatdatName(table),
@@ -65,7 +71,7 @@ void AddNewHalves(const RunContext& ctx, int attribute, double next_code,
 
 }  // namespace
 
-void WriteLayerAttributeLines(const RunContext& ctx, AttributeFiles& out, const Record& record) {
+void WriteLayerAttributeLines(RunContext& ctx, AttributeFiles& out, const Record& record) {
   const std::u16string depth = RightFit(record.Field(2), 7);
   for (int attribute = 1; attribute <= kAttributeCount; ++attribute) {
     RangeParts parts = SplitAtRange(record.Field(4 + attribute));

@@ -30,7 +30,7 @@ std::u16string TableItem(std::u16string_view name) {
 
 }  // namespace
 
-std::u16string LookUpCodedName(const RunContext& ctx, std::u16string_view table,
+std::u16string LookUpCodedName(RunContext& ctx, std::u16string_view table,
                                std::u16string_view name) {
   if (IsBlankText(name)) return std::u16string(kBlankCode);
   const auto host = ctx.PatdatFile(table);
@@ -42,7 +42,10 @@ std::u16string LookUpCodedName(const RunContext& ctx, std::u16string_view table,
     if (value > highest) highest = RoundHalfEven(value);
     if (ToHalfWidth(ItemOrEmpty(entry, 1)) == name) return code;
   }
-  if (highest >= 100) return std::u16string(kBlankCode);
+  if (highest >= 100) {
+    ctx.full_tables.CountName(shown);
+    return std::u16string(kBlankCode);
+  }
   std::u16string code = TwoDigits(highest + 1);
   AppendTableLine(host, shown, code + u"," + TableItem(name));
   return code;

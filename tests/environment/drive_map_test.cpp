@@ -50,6 +50,13 @@ TEST(DriveMapTest, SpecsAndTableFiles) {
   std::u16string error;
   EXPECT_TRUE(map.LoadFile(scratch.path() / "drives.ini", &error));
   EXPECT_EQ(map.Letters(), u"DE");
+  // The same table with CR LF line ends reads alike.
+  DriveMap crlf;
+  std::ofstream(scratch.path() / "crlf.ini", std::ios::binary)
+      << "# drives\r\nE=" << scratch.path().string() << "\r\n\r\n";
+  EXPECT_TRUE(crlf.LoadFile(scratch.path() / "crlf.ini", &error));
+  EXPECT_EQ(crlf.Letters(), u"E");
+  EXPECT_EQ(crlf.Root(u'E'), map.Root(u'E'));
   std::ofstream(scratch.path() / "bad.ini") << "E:/x\n";
   EXPECT_FALSE(map.LoadFile(scratch.path() / "bad.ini", &error));
   EXPECT_NE(error.find(u"1 行目"), std::u16string::npos);
