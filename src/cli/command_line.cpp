@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "cli/import_command.h"
 #include "cli/terminal.h"
 #include "environment/patdat_search.h"
 #include "environment/settings.h"
@@ -144,6 +145,9 @@ std::u16string UsageText() {
 }
 
 int RunCommandLine(const std::vector<std::u16string>& args) {
+  if (!args.empty() && args[0] == u"import") {
+    return RunImportCommand(std::vector<std::u16string>(args.begin() + 1, args.end()));
+  }
   std::u16string error;
   std::optional<CommandLine> line = ParseCommandLine(args, &error);
   if (!line) return Fail(2, error + u"\n\n" + UsageText());

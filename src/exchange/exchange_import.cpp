@@ -42,7 +42,7 @@ std::string Utf16Head(std::string_view bytes, bool little_endian) {
 }
 
 void CheckSize(std::string_view bytes) {
-  if (bytes.size() > kMaxXmlBytes) {
+  if (bytes.size() > kMaxExchangeXmlBytes) {
     throw RunError(u"XML ファイルが大きすぎます（64 MiB まで）。");
   }
   if (SkipBlanks(bytes).empty()) throw RunError(u"XML ファイルが空です。");

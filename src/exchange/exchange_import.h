@@ -3,10 +3,14 @@
 #ifndef BORINGCONV_EXCHANGE_EXCHANGE_IMPORT_H_
 #define BORINGCONV_EXCHANGE_EXCHANGE_IMPORT_H_
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace bc {
+
+// Larger files are refused unread: real ones hold a few hundred kilobytes.
+inline constexpr std::size_t kMaxExchangeXmlBytes = std::size_t{64} << 20;
 
 // Whether the bytes are an XML file, by content: after an optional byte-order
 // mark and blanks, an XML declaration or the exchange format's root element.

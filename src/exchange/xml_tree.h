@@ -19,7 +19,6 @@ class xml_document;
 namespace bc {
 
 // Limits on what one file may hold; real files stay far below them.
-inline constexpr std::size_t kMaxXmlBytes = 64u << 20;
 inline constexpr std::size_t kMaxXmlMarkup = 1'000'000;  // "<" characters
 inline constexpr std::size_t kMaxElementTextBytes = 1u << 20;
 
