@@ -69,8 +69,10 @@ bool LooksLikeExchangeXml(std::string_view bytes) {
   }
   bytes = SkipBlanks(bytes);
   static const std::string kRootSjis = EncodeAnsi(u"<ボーリング情報");
+  static const std::string kDoctypeSjis = EncodeAnsi(u"<!DOCTYPE ボーリング情報");
   return bytes.starts_with("<?xml") || bytes.starts_with("<ボーリング情報") ||
-         bytes.starts_with(kRootSjis);
+         bytes.starts_with("<!DOCTYPE ボーリング情報") || bytes.starts_with(kRootSjis) ||
+         bytes.starts_with(kDoctypeSjis);
 }
 
 std::string ImportExchangeXml(std::string_view bytes) {

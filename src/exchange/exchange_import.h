@@ -13,7 +13,8 @@ namespace bc {
 inline constexpr std::size_t kMaxExchangeXmlBytes = std::size_t{64} << 20;
 
 // Whether the bytes are an XML file, by content: after an optional byte-order
-// mark and blanks, an XML declaration or the exchange format's root element.
+// mark and blanks, an XML declaration or the exchange format's root element
+// (or its document type).
 bool LooksLikeExchangeXml(std::string_view bytes);
 
 // The source record file (code page 932, CR LF, ending in record 9000) for

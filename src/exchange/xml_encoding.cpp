@@ -59,9 +59,9 @@ std::optional<std::u16string> DecodeEucJp(std::string_view bytes) {
       continue;
     }
     if (b < 0xA1 || b > 0xFE || b2 < 0xA1 || b2 > 0xFE) return std::nullopt;
-    unsigned row = b - 0xA0, cell = b2 - 0xA0;
-    unsigned lead = (row + 1) / 2 + (row <= 62 ? 0x70 : 0xB0);
-    unsigned trail = row % 2 == 1 ? cell + (cell > 63 ? 0x20 : 0x1F) : cell + 0x7E;
+    unsigned j1 = b - 0x80, j2 = b2 - 0x80;  // JIS X 0208 bytes 0x21-0x7E
+    unsigned lead = ((j1 + 1) >> 1) + (j1 <= 0x5E ? 0x70 : 0xB0);
+    unsigned trail = j2 + (j1 % 2 == 1 ? (j2 >= 0x60 ? 0x20 : 0x1F) : 0x7E);
     sjis.push_back(static_cast<char>(lead));
     sjis.push_back(static_cast<char>(trail));
   }

@@ -186,17 +186,23 @@ TEST(ExchangeImportTest, EncodingsDecidedByBytes) {
   }
   EXPECT_TRUE(LooksLikeExchangeXml(utf16));
   EXPECT_EQ(ImportExchangeXml(utf16), want);
-  // 調査 in EUC-JP, declared.
+  // The same document in EUC-JP, which also reads as (other) Shift_JIS text:
+  // the declaration decides.
   std::string euc =
-      "<?xml version=\"1.0\" encoding=\"EUC-JP\"?><ボーリング情報 DTD_version=\"3.00\">";
-  euc = EncodeAnsi(FromUtf8(euc)) + "<\xC4\xB4\xBA\xBA>";  // not UTF-8 nor valid Shift_JIS here
-  EXPECT_THROW(ImportExchangeXml(euc), RunError);
+      "<?xml version=\"1.0\" encoding=\"euc-jp\"?>"
+      "<\xA5\xDC\xA1\xBC\xA5\xEA\xA5\xF3\xA5\xB0\xBE\xF0\xCA\xF3 "
+      "DTD_version=\"3.00\"><\xC4\xB4\xBA\xBA\xB4\xF0\xCB\xDC\xBE\xF0\xCA\xF3><"
+      "\xC4\xB4\xBA\xBA\xCC\xBE>\xC4\xB4\xBA\xBA</\xC4\xB4\xBA\xBA\xCC\xBE></"
+      "\xC4\xB4\xBA\xBA\xB4\xF0\xCB\xDC\xBE\xF0\xCA\xF3></"
+      "\xA5\xDC\xA1\xBC\xA5\xEA\xA5\xF3\xA5\xB0\xBE\xF0\xCA\xF3>";
+  EXPECT_EQ(ImportExchangeXml(euc), want);
 }
 
 TEST(ExchangeImportTest, RecognisedByContent) {
   EXPECT_TRUE(LooksLikeExchangeXml("  \r\n<?xml version=\"1.0\"?><a/>"));
   EXPECT_TRUE(LooksLikeExchangeXml("\xEF\xBB\xBF<ボーリング情報>"));
   EXPECT_TRUE(LooksLikeExchangeXml(EncodeAnsi(u"<ボーリング情報 DTD_version=\"3.00\">")));
+  EXPECT_TRUE(LooksLikeExchangeXml("<!DOCTYPE ボーリング情報 SYSTEM \"BED0300.DTD\">"));
   EXPECT_FALSE(LooksLikeExchangeXml("QVN BED3.00\r\n1000 <x>\r\n"));
   EXPECT_FALSE(LooksLikeExchangeXml(""));
   EXPECT_FALSE(LooksLikeExchangeXml("<html>"));
