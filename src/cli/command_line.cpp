@@ -8,6 +8,7 @@
 
 #include "cli/batch_command.h"
 #include "cli/preview_file.h"
+#include "cli/import_command.h"
 #include "cli/terminal.h"
 #include "conversion/conversion.h"
 #include "environment/patdat_search.h"
@@ -360,6 +361,9 @@ std::u16string UsageText() {
 }
 
 int RunCommandLine(const std::vector<std::u16string>& args, std::FILE* out, std::FILE* err) {
+  if (!args.empty() && args[0] == u"import") {
+    return RunImportCommand(std::vector<std::u16string>(args.begin() + 1, args.end()));
+  }
   std::u16string error;
   std::optional<CommandLine> line = ParseCommandLine(args, &error);
   if (!line) return WrongCall(err, error);
