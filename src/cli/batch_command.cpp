@@ -19,7 +19,7 @@ std::filesystem::path SourcePath(const Environment& env, const std::u16string& t
 int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std::FILE* err) {
   std::vector<std::filesystem::path> sources;
   for (const std::u16string& source : call.sources) sources.push_back(SourcePath(env, source));
-  std::vector<BatchItem> items = PlanBatch(sources, call.root, HasSourceTag);
+  std::vector<BatchItem> items = PlanBatch(sources, call.root, IsBoringFile);
   if (items.empty()) {
     WriteText(err, u"変換するボーリングがありません。\n");
     return 1;

@@ -4,6 +4,7 @@
 
 #include "conversion/section_order.h"
 #include "environment/destination_path.h"
+#include "exchange/exchange_import.h"
 #include "run/run_context.h"
 #include "run/run_error.h"
 #include "text/free_format.h"
@@ -35,6 +36,7 @@ class ConversionRun {
   bool Prepare();
   // Writes every output; returns the warnings of the run.
   std::vector<std::u16string> Convert(Record& record);
+  std::string ImportSource() const;
   void OpenSource(LineReader& source) const;
   double FindDeepestLayer(Record& record) const;
   void Report(const RunError& error, long line_number);
@@ -43,6 +45,7 @@ class ConversionRun {
   Environment& env_;
   RunUi& ui_;
   std::u16string source_path_;
+  std::string source_bytes_;    // read once, by the tag check
   std::u16string destination_;  // validated and normalised, ending in "\"
 };
 
@@ -112,11 +115,16 @@ bool ConversionRun::CheckPaths() {
   return true;
 }
 
+// Reads the source once; an exchange XML file is imported into the record
+// file it stands for, which is then read as if it were the source.
 bool ConversionRun::CheckTag() {
   std::u16string tag(12, u' ');
   LineReader source;
-  if (source.Open(env_.HostPath(source_path_)) && !source.AtEnd()) {
-    tag = ItemOrEmpty(ReadFreeFormatItems(source.ReadLine()), 0);
+  if (source.Open(env_.HostPath(source_path_))) {
+    source_bytes_ = source.TakeBytes();
+    if (LooksLikeExchangeXml(source_bytes_)) source_bytes_ = ImportSource();
+    source.OpenBytes(source_bytes_);
+    if (!source.AtEnd()) tag = ItemOrEmpty(ReadFreeFormatItems(source.ReadLine()), 0);
   }
   if (tag.compare(0, 3, u"QVN") != 0) {
     ui_.ShowMessage(u"選択された変換元ファイルは違います。", kStyleOk, request_.source_text);
@@ -158,9 +166,15 @@ bool ConversionRun::MakeDestinationFolders() {
   return true;
 }
 
-void ConversionRun::OpenSource(LineReader& source) const {
-  if (!source.Open(env_.HostPath(source_path_))) throw RunError(CannotOpenMessage(source_path_));
+std::string ConversionRun::ImportSource() const {
+  try {
+    return ImportExchangeXml(source_bytes_);
+  } catch (const RunError& error) {
+    throw RunError(std::u16string(TrimBlanks(request_.source_text)) + u": " + error.message());
+  }
 }
+
+void ConversionRun::OpenSource(LineReader& source) const { source.OpenBytes(source_bytes_); }
 
 // The first pass: the largest depth of the code-2000 records, −999 without any.
 // It reads into the run's one record, so a short header record that follows
