@@ -377,7 +377,9 @@ int RunCommandLine(const std::vector<std::u16string>& args, std::FILE* out, std:
   }
 
   Environment env(DriveMap(), {});
-  if (!LoadEnvironment(SystemFolder(), &env, &error)) return Fail(err, 1, error);
+  if (std::optional<std::u16string> problem = LoadEnvironment(SystemFolder(), env)) {
+    return Fail(err, 1, *problem);
+  }
   for (const std::u16string& spec : line->drives) {
     if (!env.drives().MapSpec(spec)) {
       return WrongCall(err, u"--drive は L=フォルダ の形で指定してください: " + spec);

@@ -103,10 +103,10 @@ std::filesystem::path DriveTableFile(const std::filesystem::path& system_folder)
   return system_folder / "drives.ini";
 }
 
-bool LoadEnvironment(const std::filesystem::path& system_folder, Environment* env,
-                     std::u16string* error) {
-  *env = Environment(DriveMap::Default(), ExecutableFolder());
-  return env->drives().LoadFile(DriveTableFile(system_folder), error);
+std::optional<std::u16string> LoadEnvironment(const std::filesystem::path& system_folder,
+                                              Environment& env) {
+  env = Environment(DriveMap::Default(), ExecutableFolder());
+  return env.drives().LoadFile(DriveTableFile(system_folder));
 }
 
 }  // namespace bc
