@@ -6,6 +6,9 @@
 #include <system_error>
 
 #include "environment/environment.h"
+#include "exchange/exchange_import.h"
+#include "text/codepage.h"
+#include "text/utf8.h"
 
 namespace bc {
 namespace {
@@ -38,15 +41,42 @@ std::u16string UpperCase(std::u16string text) {
   return text;
 }
 
+// The first bytes of a file, at most size.
+std::string Head(const std::filesystem::path& file, std::size_t size) {
+  std::ifstream in(file, std::ios::binary);
+  std::string head(size, '\0');
+  in.read(head.data(), static_cast<std::streamsize>(size));
+  head.resize(static_cast<std::size_t>(in.gcount()));
+  return head;
+}
+
+bool NamesExchangeRoot(std::string_view head) {
+  static const std::string kUtf8 = ToUtf8(u"ボーリング情報");
+  static const std::string kAnsi = EncodeAnsi(u"ボーリング情報");
+  static const std::string kUtf16 = [] {
+    std::string bytes;
+    for (char16_t c : std::u16string(u"ボーリング情報")) {
+      bytes.push_back(static_cast<char>(c & 0xFF));
+      bytes.push_back(static_cast<char>(c >> 8));
+    }
+    return bytes;
+  }();
+  return head.find(kUtf8) != std::string_view::npos || head.find(kAnsi) != std::string_view::npos ||
+         head.find(kUtf16) != std::string_view::npos;
+}
+
 }  // namespace
 
 bool HasSourceTag(const std::filesystem::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  char head[64] = {};
-  in.read(head, sizeof head);
-  std::string_view text(head, static_cast<std::size_t>(in.gcount()));
-  std::size_t start = text.find_first_not_of(" \t");
-  return start != std::string_view::npos && text.substr(start, 3) == "QVN";
+  std::string head = Head(file, 64);
+  std::size_t start = head.find_first_not_of(" \t");
+  return start != std::string::npos && head.compare(start, 3, "QVN") == 0;
+}
+
+bool IsBoringFile(const std::filesystem::path& file) {
+  if (HasSourceTag(file)) return true;
+  std::string head = Head(file, 8192);
+  return LooksLikeExchangeXml(head) && NamesExchangeRoot(head);
 }
 
 std::vector<BatchItem> PlanBatch(const std::vector<std::filesystem::path>& sources,

@@ -20,6 +20,11 @@ using SourceFilter = std::function<bool(const std::filesystem::path&)>;
 // A file that starts with the "QVN" tag of a source record file.
 bool HasSourceTag(const std::filesystem::path& file);
 
+// A source record file, or a boring exchange XML file: XML whose first
+// kilobytes name the exchange format's root element (other XML, such as the
+// pictures of an earlier batch, is not taken).
+bool IsBoringFile(const std::filesystem::path& file);
+
 // The borings of the sources in the order given: a file as it stands, a
 // folder as every file below it that filter takes, walked in name order
 // (links are not followed). Each goes into root\<file name without

@@ -21,6 +21,9 @@ class CollectingUi : public RunUi {
     result_.messages.emplace_back(text);
     return kAnswerOk;
   }
+  void ShowWarnings(const std::vector<std::u16string>& warnings) override {
+    result_.warnings = warnings;
+  }
   void SetBusy(bool) override {}
   void Repaint() override {}
 

@@ -22,6 +22,7 @@ class WaitLineUi : public RunUi {
   int ShowMessage(std::u16string_view, int, std::u16string_view) override { return kAnswerOk; }
   void SetBusy(bool) override {}
   void Repaint() override {}
+  void ShowWarnings(const std::vector<std::u16string>&) override {}
 
  private:
   std::FILE* err_;
@@ -36,7 +37,7 @@ std::filesystem::path SourcePath(const Environment& env, const std::u16string& t
 int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std::FILE* err) {
   std::vector<std::filesystem::path> sources;
   for (const std::u16string& source : call.sources) sources.push_back(SourcePath(env, source));
-  std::vector<BatchItem> items = PlanBatch(sources, call.root, HasSourceTag);
+  std::vector<BatchItem> items = PlanBatch(sources, call.root, IsBoringFile);
   if (items.empty()) {
     WriteText(err, u"変換するボーリングがありません。\n");
     return 1;

@@ -1,11 +1,14 @@
 #include "cli/command_line.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "cli/batch_command.h"
 #include "cli/preview_file.h"
+#include "cli/import_command.h"
 #include "cli/terminal.h"
 #include "conversion/conversion.h"
 #include "environment/patdat_search.h"
@@ -174,10 +177,16 @@ class TerminalUi : public RunUi {
                                                                                  : kAnswerNo;
   }
 
+  // Kept to follow the success text.
+  void ShowWarnings(const std::vector<std::u16string>& warnings) override { warnings_ = warnings; }
+
+  const std::vector<std::u16string>& warnings() const { return warnings_; }
+
  private:
   std::optional<bool> answer_;
   std::FILE* err_;
   std::u16string status_;
+  std::vector<std::u16string> warnings_;
 };
 
 // A host path as the drive path of the longest matching drive root.
@@ -244,6 +253,8 @@ int Convert(Environment& env, const CommandLine& line, std::FILE* out, std::FILE
   TerminalUi ui(line.answer, err);
   if (!RunConversion(request, env, ui)) return 1;
   WriteText(out, std::u16string(kSuccessText) + u"\n");
+  std::fflush(out);
+  for (const std::u16string& warning : ui.warnings()) WriteText(err, warning + u"\n");
   if (preview) {
     if (std::optional<std::u16string> failure = preview->Write()) return Fail(err, 1, *failure);
   }
@@ -354,6 +365,9 @@ std::u16string UsageText() {
 }
 
 int RunCommandLine(const std::vector<std::u16string>& args, std::FILE* out, std::FILE* err) {
+  if (!args.empty() && args[0] == u"import") {
+    return RunImportCommand(std::vector<std::u16string>(args.begin() + 1, args.end()));
+  }
   std::u16string error;
   std::optional<CommandLine> line = ParseCommandLine(args, &error);
   if (!line) return WrongCall(err, error);
@@ -367,7 +381,9 @@ int RunCommandLine(const std::vector<std::u16string>& args, std::FILE* out, std:
   }
 
   Environment env(DriveMap(), {});
-  if (!LoadEnvironment(SystemFolder(), &env, &error)) return Fail(err, 1, error);
+  if (std::optional<std::u16string> problem = LoadEnvironment(SystemFolder(), env)) {
+    return Fail(err, 1, *problem);
+  }
   for (const std::u16string& spec : line->drives) {
     if (!env.drives().MapSpec(spec)) {
       return WrongCall(err, u"--drive は L=フォルダ の形で指定してください: " + spec);

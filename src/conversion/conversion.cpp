@@ -4,6 +4,7 @@
 
 #include "conversion/section_order.h"
 #include "environment/destination_path.h"
+#include "exchange/exchange_import.h"
 #include "run/run_context.h"
 #include "run/run_error.h"
 #include "text/free_format.h"
@@ -43,9 +44,12 @@ class ConversionRun {
   bool CheckTag();
   bool MakeDestinationFolders();
   bool Prepare();
-  void Convert(Record& record);
+  // Writes every output; returns the warnings of the run.
+  std::vector<std::u16string> Convert(Record& record);
   PatternStore& OpenStore();
-  double FindDeepestLayer() const;
+  std::string ImportSource() const;
+  void OpenSource(LineReader& source) const;
+  double FindDeepestLayer(Record& record) const;
   void Report(const RunError& error, long line_number);
 
   const RunRequest& request_;
@@ -55,8 +59,8 @@ class ConversionRun {
   FileSystem& fs_;
   PatternStore* store_;                      // the caller's, already open
   std::unique_ptr<PatternStore> own_store_;  // or the run's own
-  std::string source_bytes_;                 // the source, read once
   std::u16string source_path_;
+  std::string source_bytes_;    // read once, by the tag check
   std::u16string destination_;  // validated and normalised, ending in "\"
 };
 
@@ -64,13 +68,14 @@ bool ConversionRun::Run() {
   ui_.SetStatus(kWorkingText);
   ui_.Repaint();
   Record record;
+  std::vector<std::u16string> warnings;
   try {
     if (!Prepare()) {
       ui_.SetStatus(u"");
       return false;
     }
     ui_.SetBusy(true);
-    Convert(record);
+    warnings = Convert(record);
   } catch (const RunError& error) {
     Report(error, record.line_number);
     return false;
@@ -80,12 +85,13 @@ bool ConversionRun::Run() {
   }
   ui_.SetStatus(kSuccessText);
   ui_.SetBusy(false);
+  if (!warnings.empty()) ui_.ShowWarnings(warnings);
   return true;
 }
 
 bool ConversionRun::Prepare() { return CheckPaths() && CheckTag() && MakeDestinationFolders(); }
 
-void ConversionRun::Convert(Record& record) {
+std::vector<std::u16string> ConversionRun::Convert(Record& record) {
   PatternStore& store = OpenStore();
   LineReader source;
   RunContext ctx(env_, source, record, destination_, store);
@@ -95,9 +101,10 @@ void ConversionRun::Convert(Record& record) {
   ctx.tables.l10 = ctx.CodeTable(u"L10.TXT");
   SectionState state;
   state.destination = destination_;
-  state.deepest = FindDeepestLayer();
-  source.OpenBytes(std::move(source_bytes_));
+  state.deepest = FindDeepestLayer(record);
+  OpenSource(source);
   RunSections(ctx, state);
+  return ctx.full_tables.Warnings();
 }
 
 bool ConversionRun::CheckPaths() {
@@ -124,16 +131,19 @@ bool ConversionRun::CheckPaths() {
   return true;
 }
 
-// Reads the source, the one time it is read from the disk.
+// Reads the source, the one time it is read from the disk; an exchange XML
+// file is imported into the record file it stands for, which is then read as
+// if it were the source.
 bool ConversionRun::CheckTag() {
   std::u16string tag(12, u' ');
   ReadStatus status = fs_.ReadFile(env_.HostPath(source_path_), &source_bytes_);
   if (status == ReadStatus::kReadError) throw RunError(CannotReadMessage(source_path_));
   if (status == ReadStatus::kCannotOpen) source_bytes_.clear();
   LineReader source;
-  source.OpenBytes(source_bytes_);
-  if (status == ReadStatus::kOk && !source.AtEnd()) {
-    tag = ItemOrEmpty(ReadFreeFormatItems(source.ReadLine()), 0);
+  if (status == ReadStatus::kOk) {
+    if (LooksLikeExchangeXml(source_bytes_)) source_bytes_ = ImportSource();
+    source.OpenBytes(source_bytes_);
+    if (!source.AtEnd()) tag = ItemOrEmpty(ReadFreeFormatItems(source.ReadLine()), 0);
   }
   if (tag.compare(0, 3, u"QVN") != 0) {
     ui_.ShowMessage(u"選択された変換元ファイルは違います。", kStyleOk, request_.source_text);
@@ -178,11 +188,22 @@ PatternStore& ConversionRun::OpenStore() {
   return *own_store_;
 }
 
+std::string ConversionRun::ImportSource() const {
+  try {
+    return ImportExchangeXml(source_bytes_);
+  } catch (const RunError& error) {
+    throw RunError(std::u16string(TrimBlanks(request_.source_text)) + u": " + error.message());
+  }
+}
+
+void ConversionRun::OpenSource(LineReader& source) const { source.OpenBytes(source_bytes_); }
+
 // The first pass: the largest depth of the code-2000 records, −999 without any.
-double ConversionRun::FindDeepestLayer() const {
+// It reads into the run's one record, so a short header record that follows
+// sees the fields the record ending this pass left.
+double ConversionRun::FindDeepestLayer(Record& record) const {
   LineReader source;
-  source.OpenBytes(source_bytes_);
-  Record record;
+  OpenSource(source);
   double deepest = -999;
   if (!source.AtEnd()) ReadRecord(source, record);  // the tag line
   while (record.Code() <= 2000 && !source.AtEnd()) {

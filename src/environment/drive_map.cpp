@@ -71,9 +71,9 @@ bool DriveMap::MapSpec(std::u16string_view spec) {
   return Map(spec[0], ec ? root : absolute.lexically_normal());
 }
 
-bool DriveMap::LoadFile(const std::filesystem::path& file, std::u16string* error) {
+std::optional<std::u16string> DriveMap::LoadFile(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
-  if (!in) return true;  // no table: the defaults stand
+  if (!in) return std::nullopt;  // no table: the defaults stand
   std::string line;
   int number = 0;
   while (std::getline(in, line)) {
@@ -83,14 +83,11 @@ bool DriveMap::LoadFile(const std::filesystem::path& file, std::u16string* error
     std::u16string_view trimmed = TrimBlanks(text);
     if (trimmed.empty() || trimmed[0] == u'#' || trimmed[0] == u';') continue;
     if (!MapSpec(trimmed)) {
-      if (error) {
-        *error = FromHostPath(file) + u" の " + FromUtf8(std::to_string(number)) +
-                 u" 行目が「L=フォルダ」の形ではありません。";
-      }
-      return false;
+      return FromHostPath(file) + u" の " + FromUtf8(std::to_string(number)) +
+             u" 行目が「L=フォルダ」の形ではありません。";
     }
   }
-  return true;
+  return std::nullopt;
 }
 
 std::optional<std::filesystem::path> DriveMap::Root(char16_t letter) const {
@@ -99,14 +96,14 @@ std::optional<std::filesystem::path> DriveMap::Root(char16_t letter) const {
   return it->second;
 }
 
-int DriveMap::DriveReady(char16_t letter) const {
+bool DriveMap::IsReady(char16_t letter) const {
   auto root = Root(letter);
-  if (!root) return 0;
+  if (!root) return false;
 #ifdef _WIN32
-  if (IsRealDrive(letter)) return RealDriveReady(letter) ? -1 : 0;
+  if (IsRealDrive(letter)) return RealDriveReady(letter);
 #endif
   std::error_code ec;
-  return std::filesystem::is_directory(*root, ec) ? -1 : 0;
+  return std::filesystem::is_directory(*root, ec);
 }
 
 bool DriveMap::IsRealDrive([[maybe_unused]] char16_t letter) const {

@@ -21,8 +21,9 @@ class DriveMap {
   bool Map(char16_t letter, std::filesystem::path root);
 
   // Reads lines "L=folder" from the file; blank lines and lines starting with
-  // "#" or ";" are skipped. Returns false when a line is malformed.
-  bool LoadFile(const std::filesystem::path& file, std::u16string* error);
+  // "#" or ";" are skipped. Returns what is wrong with a malformed line, and
+  // nothing when the table (or its absence) is fine.
+  std::optional<std::u16string> LoadFile(const std::filesystem::path& file);
 
   // Parses "L=folder" as the command line's --drive gives it.
   bool MapSpec(std::u16string_view spec);
@@ -30,8 +31,8 @@ class DriveMap {
   // The host folder of a mapped letter.
   std::optional<std::filesystem::path> Root(char16_t letter) const;
 
-  // −1 (ready) when the letter is mapped and its root exists, 0 otherwise.
-  int DriveReady(char16_t letter) const;
+  // The letter is mapped and its root is there (a real drive: it answers).
+  bool IsReady(char16_t letter) const;
 
   // True on Windows when the letter stands for the real drive of that letter
   // (as the default table maps it), not a folder mapped in its place.

@@ -45,7 +45,7 @@ Environment::Environment(DriveMap drives, std::filesystem::path program_folder)
     : drives_(std::move(drives)), program_folder_(std::move(program_folder)) {}
 
 bool Environment::SetCurrentDrive(char16_t letter) {
-  if (drives_.DriveReady(letter) != -1) return false;
+  if (!drives_.IsReady(letter)) return false;
 #ifdef _WIN32
   // A real drive becomes the process's current drive as well, so that paths
   // without a drive ("\\x") resolve on it as they do after "D:" at a prompt.

@@ -113,7 +113,7 @@ std::u16string FindPatdatFolder(const Environment& env, const SearchProgress& pr
   if (program) letters.push_back((*program)[0]);
   for (char16_t letter = u'A'; letter <= u'Z'; ++letter) letters.push_back(letter);
   for (char16_t letter : letters) {
-    if (env.drives().DriveReady(letter) != -1) continue;
+    if (!env.drives().IsReady(letter)) continue;
     std::int16_t count = 0;
     std::vector<std::u16string> results;
     if (!SearchPatdatTree(env, std::u16string{letter} + u":\\PATDAT", count, results,

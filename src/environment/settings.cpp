@@ -62,10 +62,12 @@ std::u16string LoadPatdatSetting(const std::filesystem::path& system_folder) {
     return {};
   }
   LineReader reader;
-  if (!reader.Open(file) || reader.AtEnd()) return {};
-  reader.ReadLine();  // line 1 is never used
-  if (reader.AtEnd()) return {};
-  std::vector<std::u16string> items = ReadFreeFormatItems(reader.ReadLine());
+  if (!reader.Open(file)) return {};
+  // Saved by a Linux editor, the file has bare LF line ends; read as one
+  // line, it would name no folder and the slow drive search would follow.
+  std::vector<std::u16string> lines = ReadLinesAnyEnd(reader);
+  if (lines.size() < 2) return {};  // line 1 is never used
+  std::vector<std::u16string> items = ReadFreeFormatItems(lines[1]);
   std::u16string value(TrimBlanks(ItemOrEmpty(items, 0)));
   // Table names are appended to the folder as they stand, so a folder
   // written without its final "\" would glue them to the folder's name.
@@ -101,10 +103,10 @@ std::filesystem::path DriveTableFile(const std::filesystem::path& system_folder)
   return system_folder / "drives.ini";
 }
 
-bool LoadEnvironment(const std::filesystem::path& system_folder, Environment* env,
-                     std::u16string* error) {
-  *env = Environment(DriveMap::Default(), ExecutableFolder());
-  return env->drives().LoadFile(DriveTableFile(system_folder), error);
+std::optional<std::u16string> LoadEnvironment(const std::filesystem::path& system_folder,
+                                              Environment& env) {
+  env = Environment(DriveMap::Default(), ExecutableFolder());
+  return env.drives().LoadFile(DriveTableFile(system_folder));
 }
 
 }  // namespace bc

@@ -4,6 +4,7 @@
 #define BORINGCONV_ENVIRONMENT_SETTINGS_H_
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "environment/environment.h"
@@ -33,9 +34,9 @@ bool SavePatdatSetting(const std::filesystem::path& system_folder,
 std::filesystem::path DriveTableFile(const std::filesystem::path& system_folder);
 
 // The program's environment: the default drives, then the drive table of
-// the system folder. Returns false with a message when the table is malformed.
-bool LoadEnvironment(const std::filesystem::path& system_folder, Environment* env,
-                     std::u16string* error);
+// the system folder. Returns what is wrong when the table is malformed.
+std::optional<std::u16string> LoadEnvironment(const std::filesystem::path& system_folder,
+                                              Environment& env);
 
 }  // namespace bc
 

@@ -38,9 +38,8 @@ bool WriteAll(int fd, std::string_view bytes) {
 class PosixWritableFile : public WritableFile {
  public:
   explicit PosixWritableFile(int fd) : fd_(fd) {}
-  ~PosixWritableFile() override {
-    if (fd_ >= 0) ::close(fd_);
-  }
+  // A file left open, as by a run that stops, keeps what was written to it.
+  ~PosixWritableFile() override { Close(); }
 
   bool Write(std::string_view bytes) override {
     if (fd_ < 0 || failed_) return false;

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "environment/environment.h"
+#include "run/full_tables.h"
 #include "run/output_file.h"
 #include "run/pattern_store.h"
+#include "run/reading_years.h"
 #include "run/record.h"
 #include "text/line_reader.h"
 
@@ -79,9 +81,11 @@ class RunContext {
 
   ReferenceTables tables;
 
-  // The year of the dates of N9.TXT and N8.TXT: the first date's year of the
-  // title block, or "0" when it is not a whole number above 0.
-  std::u16string date_year = u"0";
+  // The years of the dates of N9.TXT and N8.TXT, from the title block.
+  ReadingYears reading_years;
+
+  // Names the growing tables had no code left for.
+  FullTables full_tables;
 
   // Calls write() for the current record while its code equals code, reading
   // on between records. Returns Flow::kEnd when the source ended after a

@@ -4,7 +4,9 @@
 #ifndef BORINGCONV_RUN_RUN_UI_H_
 #define BORINGCONV_RUN_RUN_UI_H_
 
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace bc {
 
@@ -46,6 +48,10 @@ class RunUi {
 
   // Puts the focus on the destination box with its whole text selected.
   virtual void FocusDestination() {}
+
+  // After the success text, once, when the run has warnings for the user
+  // (code tables that ran out of codes).
+  virtual void ShowWarnings(const std::vector<std::u16string>& warnings) = 0;
 };
 
 }  // namespace bc

@@ -25,9 +25,8 @@ bool WriteAll(HANDLE handle, std::string_view bytes) {
 class WindowsWritableFile : public WritableFile {
  public:
   explicit WindowsWritableFile(HANDLE handle) : handle_(handle) {}
-  ~WindowsWritableFile() override {
-    if (handle_ != INVALID_HANDLE_VALUE) ::CloseHandle(handle_);
-  }
+  // A file left open, as by a run that stops, keeps what was written to it.
+  ~WindowsWritableFile() override { Close(); }
 
   bool Write(std::string_view bytes) override {
     if (handle_ == INVALID_HANDLE_VALUE || failed_) return false;

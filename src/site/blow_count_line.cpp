@@ -1,6 +1,6 @@
 #include "site/blow_count_line.h"
 
-#include <cmath>
+#include <algorithm>
 
 #include "run/run_context.h"
 #include "text/numeric.h"
@@ -21,12 +21,15 @@ std::int16_t SumStages(Record& record, int first) {
   return sum;
 }
 
-// The blows scaled to 30 of penetration; the scale is truncated before the
-// multiplication.
+// The N column is three characters wide; a larger N would lose its first
+// digit and read as a soft layer.
+constexpr int kLargestN = 999;
+
+// The blows scaled to 30 of penetration, in integers so that a length that
+// does not divide 30 scales exactly; the fraction is dropped.
 std::int16_t NValue(std::int16_t blows, std::int16_t length) {
-  if (length == 0) return blows;
-  float scale = std::trunc(30.0f / static_cast<float>(length));
-  return Int16OrStop(static_cast<double>(scale) * blows);
+  int n = length == 0 ? blows : 30 * blows / length;
+  return static_cast<std::int16_t>(std::min(n, kLargestN));
 }
 
 std::u16string R3(std::u16string_view text) { return RightFit(text, 3); }
@@ -34,10 +37,11 @@ std::u16string R3(std::u16string_view text) { return RightFit(text, 3); }
 }  // namespace
 
 std::optional<std::u16string> BlowCountLine(Record& record, std::int16_t number) {
-  if (static_cast<float>(NumericValue(record.Field(2))) == 0.0f &&
-      static_cast<float>(NumericValue(record.Field(3))) == 0.0f) {
-    return std::nullopt;
-  }
+  // Both depths are tested in single precision; one beyond it stops the run
+  // like every other single conversion.
+  float top = SingleOrStop(NumericValue(record.Field(2)));
+  float bottom = SingleOrStop(NumericValue(record.Field(3)));
+  if (top == 0.0f && bottom == 0.0f) return std::nullopt;
   std::int16_t blows = SumStages(record, 7);
   std::int16_t length = SumStages(record, 4);
   std::u16string line = R3(StrInteger(number)) + u"," + RightFit(record.Field(2), 7);

@@ -30,8 +30,12 @@ void LookUp(PatternTable& table, const std::u16string& name, std::u16string& cod
 
 // Gives name the next free code and records it in the table.
 void AddName(PatternStore& store, std::u16string_view table, const std::u16string& name,
-             std::u16string& code, int& next) {
-  if (IsBlankText(name) || !IsBlankText(code) || next >= kCodeLimit) return;
+             std::u16string& code, int& next, FullTables& full) {
+  if (IsBlankText(name) || !IsBlankText(code)) return;
+  if (next >= kCodeLimit) {
+    full.CountName(store.ShownName(table));
+    return;
+  }
   code = RightFit(StrInteger(next), 2);
   store.Append(table, code + u"," + name);
   ++next;
@@ -39,7 +43,8 @@ void AddName(PatternStore& store, std::u16string_view table, const std::u16strin
 
 }  // namespace
 
-NamePairCodes CodeNamePair(PatternStore& store, std::u16string_view table, const NamePair& pair) {
+NamePairCodes CodeNamePair(PatternStore& store, std::u16string_view table, const NamePair& pair,
+                           FullTables& full) {
   PatternTable& entries = store.Table(table);
   // A code beyond 16 bits stops the run, as the table's reader always did.
   double value = entries.HighestCode();
@@ -49,11 +54,10 @@ NamePairCodes CodeNamePair(PatternStore& store, std::u16string_view table, const
   LookUp(entries, pair.second, codes.second);
 
   int next = highest + 1;
-  AddName(store, table, pair.first, codes.first, next);
-  // A range of one new name to itself is one entry, not two under
-  // different codes.
-  if (pair.second == pair.first) codes.second = codes.first;
-  AddName(store, table, pair.second, codes.second, next);
+  // A range of one new name to itself takes two entries under consecutive
+  // codes, as the attribute tables of the layers do.
+  AddName(store, table, pair.first, codes.first, next, full);
+  AddName(store, table, pair.second, codes.second, next, full);
   return codes;
 }
 

@@ -26,7 +26,7 @@ Flow RunNamePairSection(RunContext& ctx) {
   Flow flow = ctx.WhileCode(3070, [&] {
     const Record& record = ctx.record();
     NamePair pair = SplitNamePair(record.Field(3));
-    NamePairCodes codes = CodeNamePair(ctx.store(), u"L19.TXT", pair);
+    NamePairCodes codes = CodeNamePair(ctx.store(), u"L19.TXT", pair, ctx.full_tables);
     out.WriteLine(NamePairLine(number, record.Field(2), pair, codes));
     Advance(number);
   });

@@ -36,11 +36,14 @@ std::u16string SpacedNameKey(const PatternTable::Items& items) {
 // Finds the codes of both halves (the last matching entry wins) and returns
 // the highest code of the table. The halves are compared in full-width form
 // too, so that a half written to the table as it came is found there again
-// next time.
+// next time. An empty half is no name: it must not take the code of an
+// entry that lacks its name.
 double LookUpHalves(PatternTable& table, int attribute, std::array<HalfCode, 2>& halves) {
   PatternTable::KeyOf key_of = attribute == 5 ? SpacedNameKey : NameKey;
   for (HalfCode& half : halves) {
-    std::vector<std::size_t> found = table.Find(key_of, ToFullWidth(half.half));
+    std::u16string wanted = ToFullWidth(half.half);
+    if (wanted.empty()) continue;
+    std::vector<std::size_t> found = table.Find(key_of, wanted);
     if (!found.empty()) half.code = ItemOrEmpty(table.Entry(found.back()), 0);
   }
   double highest = table.HighestCode();
@@ -48,12 +51,16 @@ double LookUpHalves(PatternTable& table, int attribute, std::array<HalfCode, 2>&
 }
 
 // Gives each new, non-blank half the next free code and appends it to the
-// table, while codes stay below 100.
-void AddNewHalves(const RunContext& ctx, int attribute, double next_code,
+// table, while codes stay below 100; past that the half is counted.
+void AddNewHalves(RunContext& ctx, int attribute, double next_code,
                   std::array<HalfCode, 2>& halves) {
   std::u16string table = TableName(attribute);
   for (HalfCode& half : halves) {
-    if (IsBlankText(half.half) || !IsBlankText(half.code) || next_code >= kCodeLimit) continue;
+    if (IsBlankText(half.half) || !IsBlankText(half.code)) continue;
+    if (next_code >= kCodeLimit) {
+      ctx.full_tables.CountName(ctx.PatdatName(table));
+      continue;
+    }
     half.code = RightFit(StrInteger(static_cast<long long>(next_code)), 2);
     std::u16string spare = attribute == 5 ? u"      ," : u"";
     ctx.store().Append(table, half.code + u"," + spare + half.half);
@@ -63,7 +70,7 @@ void AddNewHalves(const RunContext& ctx, int attribute, double next_code,
 
 }  // namespace
 
-void WriteLayerAttributeLines(const RunContext& ctx, AttributeFiles& out, const Record& record) {
+void WriteLayerAttributeLines(RunContext& ctx, AttributeFiles& out, const Record& record) {
   const std::u16string depth = RightFit(record.Field(2), 7);
   for (int attribute = 1; attribute <= kAttributeCount; ++attribute) {
     RangeParts parts = SplitAtRange(record.Field(4 + attribute));

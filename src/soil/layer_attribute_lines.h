@@ -24,8 +24,9 @@ struct AttributeFiles {
 };
 
 // Writes one line to each of the five files for record, whose field 2 is
-// shown as the depth.
-void WriteLayerAttributeLines(const RunContext& ctx, AttributeFiles& out, const Record& record);
+// shown as the depth. A new half that a full table cannot code is counted in
+// ctx.full_tables.
+void WriteLayerAttributeLines(RunContext& ctx, AttributeFiles& out, const Record& record);
 
 }  // namespace bc
 

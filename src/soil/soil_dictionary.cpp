@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::u16string_view kMainList = u"KISHITU.TXT";
 constexpr std::u16string_view kExtensionList = u"XKISHITU.TXT";
+constexpr double kLastNewCode = 3999;
 
 // Code bands in search order, as exclusive bounds.
 struct Band {
@@ -149,8 +150,16 @@ SoilEntry AddSoilPattern(const RunContext& ctx, std::u16string_view description)
       insert_at = i;
     }
   }
+  // A code of 4000 or more lies outside every band searched: the entry would
+  // never be found again and would be added anew at each occurrence.
+  double code = std::max(last_code, 1999.0) + 1;
+  if (code > kLastNewCode) {
+    throw RunError(ctx.PatdatName(kExtensionList) +
+                       u": 新しい土質名に付けるコード（2000～3999）を" + u"使い切りました。",
+                   RunError::Where::kCurrentLine);
+  }
   SoilEntry entry;
-  entry.code = FourDigitCode(std::max(last_code, 1999.0) + 1);
+  entry.code = FourDigitCode(code);
   entry.name = std::u16string(description);
   entry.attributes = {u"    ", u"    ", u"    ", u"0000"};
   lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insert_at.value_or(lines.size())),

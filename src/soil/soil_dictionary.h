@@ -45,6 +45,8 @@ SoilBandMatch SearchSoilBand(const std::vector<std::vector<std::u16string>>& ent
 
 // Inserts a new entry for description into XKISHITU.TXT, after the last line
 // below 4000 that precedes the first line of 4000 or more, and returns it.
+// When that code would be 4000 or more, nothing is written and the run stops
+// at the current line.
 SoilEntry AddSoilPattern(const RunContext& ctx, std::u16string_view description);
 
 // The pattern code of description. An entry found only in XKISHITU.TXT, or a

@@ -15,8 +15,7 @@ CodedNames SplitCodedNames(std::u16string_view field) {
   return {ToHalfWidth(field.substr(0, at)), ToHalfWidth(field.substr(at + 1))};
 }
 
-void WriteCodedNameLine(const RunContext& ctx, OutputFile& out, std::int16_t& counter,
-                        Record& record) {
+void WriteCodedNameLine(RunContext& ctx, OutputFile& out, std::int16_t& counter, Record& record) {
   CodedNames names = SplitCodedNames(record.Field(5));
   std::u16string first_code = LookUpCodedName(ctx, u"L18.TXT", names.first);
   std::u16string second_code = LookUpCodedName(ctx, u"L18B.TXT", names.second);

@@ -22,8 +22,7 @@ CodedNames SplitCodedNames(std::u16string_view field);
 
 // Looks the names up in L18.TXT and L18B.TXT (growing them), writes the line
 // and advances the counter. Field 3 becomes "  " when it reads below 0.
-void WriteCodedNameLine(const RunContext& ctx, OutputFile& out, std::int16_t& counter,
-                        Record& record);
+void WriteCodedNameLine(RunContext& ctx, OutputFile& out, std::int16_t& counter, Record& record);
 
 }  // namespace bc
 

@@ -33,7 +33,7 @@ std::u16string NameKey(const PatternTable::Items& items) {
 
 }  // namespace
 
-std::u16string LookUpCodedName(const RunContext& ctx, std::u16string_view table,
+std::u16string LookUpCodedName(RunContext& ctx, std::u16string_view table,
                                std::u16string_view name) {
   if (IsBlankText(name)) return std::u16string(kBlankCode);
   PatternTable& entries = ctx.store().Table(table);
@@ -41,7 +41,10 @@ std::u16string LookUpCodedName(const RunContext& ctx, std::u16string_view table,
   std::vector<std::size_t> found = entries.Find(NameKey, name);
   if (!found.empty()) return ItemOrEmpty(entries.Entry(found.front()), 0);
   double highest = entries.HighestCode() > 0 ? RoundHalfEven(entries.HighestCode()) : 0;
-  if (highest >= 100) return std::u16string(kBlankCode);
+  if (highest >= 100) {
+    ctx.full_tables.CountName(ctx.PatdatName(table));
+    return std::u16string(kBlankCode);
+  }
   std::u16string code = TwoDigits(highest + 1);
   ctx.store().Append(table, code + u"," + TableItem(name));
   return code;

@@ -13,9 +13,9 @@ namespace bc {
 // The code of name (in half-width form) in the table, compared with each
 // entry's name in half-width form. A name not yet there is appended under
 // the highest code + 1 ("07", "10") while that code is below 100. A blank
-// name, or a new one in a full table, gets "  ". A missing table stops the
-// run with a message naming it.
-std::u16string LookUpCodedName(const RunContext& ctx, std::u16string_view table,
+// name, or a new one in a full table, gets "  "; the latter is counted in
+// ctx.full_tables. A missing table stops the run with a message naming it.
+std::u16string LookUpCodedName(RunContext& ctx, std::u16string_view table,
                                std::u16string_view name);
 
 }  // namespace bc

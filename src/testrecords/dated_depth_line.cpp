@@ -21,9 +21,10 @@ void ToTwoDigits(std::u16string& field) {
 }  // namespace
 
 void WriteDatedDepthLine(OutputFile& out, std::int16_t& counter, Record& record,
-                         std::u16string_view year, DateMode mode) {
+                         const ReadingYears& years, DateMode mode) {
   std::u16string& month = record.MutableField(3);
   std::u16string& day = record.MutableField(4);
+  const std::u16string& year = years.YearOf(NumericValue(month), NumericValue(day));
   if (mode == DateMode::kGuarded) {
     if (NotGiven(month) || NotGiven(day)) return;
   } else {

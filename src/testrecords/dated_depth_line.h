@@ -1,5 +1,5 @@
 // The lines of N9.TXT (code 3020) and N8.TXT (code 5000): a number, a date
-// made of the run's year and the record's month and day, and a depth.
+// made of a year of the run and the record's month and day, and a depth.
 #ifndef BORINGCONV_TESTRECORDS_DATED_DEPTH_LINE_H_
 #define BORINGCONV_TESTRECORDS_DATED_DEPTH_LINE_H_
 
@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "run/output_file.h"
+#include "run/reading_years.h"
 #include "run/record.h"
 
 namespace bc {
@@ -16,10 +17,11 @@ enum class DateMode {
   kGuarded,  // N8.TXT: a record without month or day gets no line
 };
 
-// Writes the line of the current record and advances the counter. Fields 3
-// and 4 (month and day) are rewritten in place to their two-digit form.
+// Writes the line of the current record, dated in the year years gives its
+// month and day, and advances the counter. Fields 3 and 4 (month and day)
+// are rewritten in place to their two-digit form.
 void WriteDatedDepthLine(OutputFile& out, std::int16_t& counter, Record& record,
-                         std::u16string_view year, DateMode mode);
+                         const ReadingYears& years, DateMode mode);
 
 }  // namespace bc
 

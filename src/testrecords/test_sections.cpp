@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "run/run_context.h"
 #include "testrecords/coded_name_line.h"
 #include "testrecords/dated_depth_line.h"
 #include "testrecords/depth_table.h"
@@ -10,7 +11,6 @@
 #include "testrecords/lugeon_points.h"
 #include "testrecords/lugeon_tests.h"
 #include "testrecords/merge_test_depths.h"
-#include "run/run_context.h"
 #include "testrecords/value_group_lines.h"
 #include "text/fixed_width.h"
 #include "text/numeric.h"
@@ -64,7 +64,7 @@ Flow RunDatedDepthSection(RunContext& ctx) {
   OutputFile out = ctx.CreateOutput(u"N9.TXT");
   std::int16_t counter = 1;
   Flow flow = ctx.WhileCode(3020, [&] {
-    WriteDatedDepthLine(out, counter, ctx.record(), ctx.date_year, DateMode::kPlain);
+    WriteDatedDepthLine(out, counter, ctx.record(), ctx.reading_years, DateMode::kPlain);
   });
   out.Close();
   return flow;
@@ -110,7 +110,7 @@ Flow RunCode5000Section(RunContext& ctx) {
   float previous_depth = 0;
   Flow flow = ctx.WhileCode(5000, [&] {
     Record& record = ctx.record();
-    WriteDatedDepthLine(n8, n8_counter, record, ctx.date_year, DateMode::kGuarded);
+    WriteDatedDepthLine(n8, n8_counter, record, ctx.reading_years, DateMode::kGuarded);
     WriteRateLine(g71, rate_counter, record, previous_depth);
     WriteReadingLine(g73, reading_counter, record);
     WriteRangeLines(g81, g82, range_counter, record);

@@ -17,7 +17,7 @@ namespace bc {
 // ends before a code-3010 record, R41.TXT is written from the gathered
 // entries if there are any.
 Flow RunMergedDepthSections(RunContext& ctx);
-// N9.TXT, dated with ctx.date_year.
+// N9.TXT, dated with ctx.reading_years.
 Flow RunDatedDepthSection(RunContext& ctx);
 // X7.TXT from the code-3030 records and the kinds of ctx.tables.l8.
 Flow RunIntervalSection(RunContext& ctx);

@@ -22,6 +22,12 @@ void LineReader::OpenBytes(std::string bytes) {
   line_number_ = 0;
 }
 
+std::string LineReader::TakeBytes() {
+  std::string bytes = std::move(bytes_);
+  OpenBytes({});
+  return bytes;
+}
+
 std::u16string LineReader::ReadLine() {
   std::size_t end = bytes_.find('\r', position_);
   if (end == std::string::npos) end = bytes_.size();
@@ -33,6 +39,21 @@ std::u16string LineReader::ReadLine() {
   }
   ++line_number_;
   return line;
+}
+
+std::vector<std::u16string> ReadLinesAnyEnd(LineReader& reader) {
+  std::vector<std::u16string> lines;
+  while (!reader.AtEnd()) {
+    std::u16string line = reader.ReadLine();
+    std::size_t start = 0;
+    for (std::size_t lf = line.find(u'\n'); lf != std::u16string::npos;
+         lf = line.find(u'\n', start)) {
+      lines.push_back(line.substr(start, lf - start));
+      start = lf + 1;
+    }
+    if (start == 0 || start < line.size()) lines.push_back(line.substr(start));
+  }
+  return lines;
 }
 
 }  // namespace bc

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace bc {
 
@@ -16,6 +17,9 @@ class LineReader {
 
   // Takes the bytes of a file directly (tests, and files already read).
   void OpenBytes(std::string bytes);
+
+  // Hands over the bytes read, leaving the reader empty.
+  std::string TakeBytes();
 
   bool AtEnd() const { return position_ >= bytes_.size(); }
 
@@ -30,6 +34,11 @@ class LineReader {
   std::size_t position_ = 0;
   long line_number_ = 0;
 };
+
+// The remaining lines of a file other than the source (a table, the
+// settings), which may have been saved with bare LF line ends: there a bare
+// LF ends a line too, as CR LF and CR do.
+std::vector<std::u16string> ReadLinesAnyEnd(LineReader& reader);
 
 }  // namespace bc
 

@@ -45,6 +45,15 @@ void ApplyDates(const Record& r, TitleBlocks& t) {
   }
 }
 
+// A year line of the title block, trimmed, when it is a whole number above
+// 0; "0" otherwise.
+std::u16string WholeYear(std::u16string_view line) {
+  std::u16string_view year = TrimBlanks(line);
+  bool digits = !year.empty() && year.find_first_not_of(u"0123456789") == std::u16string_view::npos;
+  if (!digits || year.size() > 9 || NumericValue(year) <= 0) return u"0";
+  return std::u16string(TrimBlanks(StrDouble(NumericValue(year))));
+}
+
 std::u16string UpperCase(std::u16string text) {
   for (char16_t& c : text) {
     if ((c >= u'a' && c <= u'z') || (c >= u'ａ' && c <= u'ｚ')) c = static_cast<char16_t>(c - 32);
@@ -174,11 +183,11 @@ void ApplyHeaderRecord(const Record& r, TitleBlocks& t, const L1Loader& load_l1)
   }
 }
 
-std::u16string DateYear(const TitleBlocks& titles) {
-  std::u16string_view year = TrimBlanks(titles.block1[4]);
-  bool digits = !year.empty() && year.find_first_not_of(u"0123456789") == std::u16string_view::npos;
-  if (!digits || year.size() > 9 || NumericValue(year) <= 0) return u"0";
-  return std::u16string(TrimBlanks(StrDouble(NumericValue(year))));
+std::u16string DateYear(const TitleBlocks& titles) { return WholeYear(titles.block1[4]); }
+
+ReadingYears ReadingYearsOf(const TitleBlocks& titles) {
+  return ReadingYears::Spanning(DateYear(titles), NumericValue(titles.block1[5]),
+                                NumericValue(titles.block1[6]), WholeYear(titles.block1[7]));
 }
 
 Flow RunHeaderSection(RunContext& ctx, const std::u16string& destination, double deepest) {
@@ -195,7 +204,7 @@ Flow RunHeaderSection(RunContext& ctx, const std::u16string& destination, double
     }
   }
   titles.block2[20] = FormatFixed2(7, deepest);
-  ctx.date_year = DateYear(titles);
+  ctx.reading_years = ReadingYearsOf(titles);
   WriteControlFile(ctx, destination);
   WriteTitleFiles(ctx, titles);
   if (ended) return Flow::kEnd;

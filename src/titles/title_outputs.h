@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "run/reading_years.h"
 #include "run/record.h"
 #include "run/run_context.h"
 
@@ -32,11 +33,16 @@ std::u16string DateYear(const TitleBlocks& titles);
 
 // The header section: the current record is the one after the tag line. Reads
 // the header records (999 < code < 2000) into the title blocks, sets
-// ctx.date_year, and writes CNT.TXT for destination and the title files, also
+// ctx.reading_years, and writes CNT.TXT for destination and the title files, also
 // when the source ends among the header records (then Flow::kEnd). Otherwise
 // passes over the records below code 2000 that follow, stopping at the last
 // line without ending the run.
 Flow RunHeaderSection(RunContext& ctx, const std::u16string& destination, double deepest);
+
+// The years of the dated lists: DateYear, and for a boring whose second date
+// (line 7) has another whole year above 0, the year after it for readings
+// before the first date's month and day (lines 5 and 6).
+ReadingYears ReadingYearsOf(const TitleBlocks& titles);
 
 // Writes "CNT.TXT" from the validated destination ("C:\Q\ABCDEF\G\").
 void WriteControlFile(const RunContext& ctx, const std::u16string& destination);

@@ -168,7 +168,7 @@ void MainWindow::OpenStartFolder() {
   if (ec || !start) {
     start.reset();
     for (char16_t letter : env_.drives().Letters()) {
-      if (env_.drives().DriveReady(letter) == -1) {
+      if (env_.drives().IsReady(letter)) {
         start = DriveRoot(letter);
         break;
       }
@@ -202,7 +202,7 @@ void MainWindow::ChangeDrive(DriveList* drives, FolderList* folders) {
   char16_t letter = drives->Drive();
   auto known = drive_folders_.find(letter);
   std::u16string folder = known != drive_folders_.end() ? known->second : DriveRoot(letter);
-  bool opened = env_.drives().DriveReady(letter) == -1 &&
+  bool opened = env_.drives().IsReady(letter) &&
                 (folders->SetPath(folder) || folders->SetPath(DriveRoot(letter)));
   if (!opened) {
     if (!folders->Path().empty()) drives->SelectQuietly(UpperDriveLetter(folders->Path()[0]));

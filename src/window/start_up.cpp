@@ -29,9 +29,8 @@ std::u16string ChooseOnFirstStart(const StartOptions& options, const Environment
 std::unique_ptr<MainWindow> StartMainWindow(const StartOptions& options, MessageBoxes& boxes) {
   boxes.SetAnswerProvider(options.answers);
   Environment env(DriveMap::Default(), ExecutableFolder());
-  std::u16string error;
-  if (!LoadEnvironment(options.system_folder, &env, &error)) {
-    boxes.Show(nullptr, error, kStyleError, u"");
+  if (std::optional<std::u16string> problem = LoadEnvironment(options.system_folder, env)) {
+    boxes.Show(nullptr, *problem, kStyleError, u"");
     return nullptr;
   }
   std::u16string patdat_path = LoadPatdatSetting(options.system_folder);

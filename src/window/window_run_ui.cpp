@@ -36,6 +36,12 @@ int WindowRunUi::ShowMessage(std::u16string_view text, int style, std::u16string
   return answer;
 }
 
+void WindowRunUi::ShowWarnings(const std::vector<std::u16string>& warnings) {
+  std::u16string text;
+  for (const std::u16string& warning : warnings) text += (text.empty() ? u"" : u"\n") + warning;
+  OnWindowThread([&] { boxes_.Show(form_, text, kStyleExclamation, u""); });
+}
+
 void WindowRunUi::SetBusy(bool busy) {
   OnWindowThread([this, busy] {
     if (busy == busy_) return;

@@ -30,6 +30,7 @@ class WindowRunUi : public RunUi {
   void SetBusy(bool busy) override;
   void Repaint() override;
   void FocusDestination() override;
+  void ShowWarnings(const std::vector<std::u16string>& warnings) override;
 
   bool busy() const { return busy_; }
   // True once the run asked for the destination box's focus.

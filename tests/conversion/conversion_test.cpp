@@ -108,6 +108,42 @@ TEST_F(ConversionTest, DeepestLayerGoesToTheSecondTitle) {
   EXPECT_EQ(ReadAnsiLines(Out("TITL01.TXT"))[1], u"x");
 }
 
+TEST_F(ConversionTest, HeaderRecordsSeeTheFieldsTheFirstPassLeft) {
+  // The first pass ends on the 2001 record; the short 1004 record then
+  // reads its field 2.
+  EXPECT_TRUE(Run({u"QVN", u"1004", u"2000 1.0 砂", u"2001 1.0 0 砂 A B C D E 0 0"}));
+  EXPECT_EQ(ReadAnsiLines(Out("TITL02.TXT"))[0], u"1.0");
+  // Without any record after the header, the tag line's fields are left.
+  EXPECT_TRUE(Run({u"QVN 5.0 B-1", u"1004"}));
+  EXPECT_EQ(ReadAnsiLines(Out("TITL02.TXT"))[0], u"5.0");
+}
+
+TEST_F(ConversionTest, FullTablesAreReportedOnceAfterSuccess) {
+  WriteAnsiLines(scratch_.path() / "p" / "L13.TXT", {u"99,灰"});
+  WriteAnsiLines(scratch_.path() / "p" / "L16.TXT", {u"99,礫"});
+  EXPECT_TRUE(Run({u"QVN", u"2001 1 0 x 黒 _ _ 砂 _", u"2001 2 0 x 白～黒 _ _ 砂 _"}));
+  EXPECT_EQ(ui_.status(), kSuccess);
+  ASSERT_EQ(ui_.warnings.size(), 1u);
+  ASSERT_EQ(ui_.warnings[0].size(), 2u);
+  EXPECT_EQ(ui_.warnings[0][0].rfind(u"P:\\L13.TXT: ", 0), 0u);
+  EXPECT_NE(ui_.warnings[0][0].find(u" 3 件"), std::u16string::npos);
+  EXPECT_EQ(ui_.warnings[0][1].rfind(u"P:\\L16.TXT: ", 0), 0u);
+  EXPECT_NE(ui_.warnings[0][1].find(u" 2 件"), std::u16string::npos);
+  ASSERT_EQ(ui_.messages.size(), 1u);  // only the folder question
+  EXPECT_EQ(ui_.messages[0].style, kStyleYesNoQuestion);
+}
+
+TEST_F(ConversionTest, NoWarningsWithoutFullTablesOrAfterAStop) {
+  EXPECT_TRUE(Run({u"QVN", u"2001 1 0 x 黒"}));
+  EXPECT_TRUE(ui_.warnings.empty());
+  WriteAnsiLines(scratch_.path() / "p" / "L13.TXT", {u"99,灰"});
+  // The run stops at the line of 101 fields after a name went without code.
+  std::u16string overlong = u"2001";
+  for (int i = 0; i < 100; ++i) overlong += u" 1";
+  EXPECT_FALSE(Run({u"QVN", u"2001 1 0 x 黒", overlong}));
+  EXPECT_TRUE(ui_.warnings.empty());
+}
+
 TEST_F(ConversionTest, SourceWithoutLaterRecordsConvertsNormally) {
   EXPECT_TRUE(Run({u"QVN", u"1003 x", u"2000 1.5 a"}));
   EXPECT_EQ(ReadAnsiLines(Out("TITL02.TXT"))[19], u"   1.50");

@@ -53,7 +53,7 @@ class BatchTest : public ::testing::Test {
       Source(tree / "in/a.txt", cases / "soil-dictionary-and-codes");
       Source(tree / "in/b.txt", cases / "site-review-sum-overflow");  // a number out of range
       Source(tree / "in/c.txt", cases / "tests-lugeon-readings-names");
-      Source(tree / "in/sub/a.txt", cases / "site-samples-names-blows");
+      Source(tree / "in/sub/a.txt", cases / "site-samples-names-blows-n-scaled-exactly");
       Write(tree / "in/notes.txt", "not a boring\r\n");
       fs::copy(fs::path(BORINGCONV_SAMPLES) / "patdat", tree / "patdat",
                fs::copy_options::recursive);
@@ -67,6 +67,7 @@ class BatchTest : public ::testing::Test {
     std::ofstream(file, std::ios::binary) << bytes;
   }
   static void Source(const fs::path& file, const fs::path& case_folder) {
+    EXPECT_TRUE(fs::exists(case_folder / "source.txt")) << case_folder;
     Write(file, ToAnsiCrLf(ReadBytes(case_folder / "source.txt")));
   }
 

@@ -72,6 +72,12 @@ CaseRun RunCase(const std::filesystem::path& program, const std::filesystem::pat
   }
   WriteFile(scratch / "source.txt", ToAnsiCrLf(ReadBytes(case_folder / "source.txt")));
   std::filesystem::create_directories(scratch / "config");
+  // Settings files are laid down byte for byte: their line ends are the point.
+  bool own_settings = std::filesystem::exists(case_folder / "config");
+  if (own_settings) {
+    std::filesystem::copy(case_folder / "config", scratch / "config" / "boringconv",
+                          std::filesystem::copy_options::recursive);
+  }
 
   std::vector<std::string> args = ReadTextLines(case_folder / "args");
   if (args.empty()) args.push_back("--yes");
@@ -79,7 +85,11 @@ CaseRun RunCase(const std::filesystem::path& program, const std::filesystem::pat
                         " && XDG_CONFIG_HOME=" + Quote((scratch / "config").string()) + " ";
   if (!launch.launcher.empty()) command += Quote(launch.launcher) + " ";
   command += Quote(program.string());
-  command += launch.drive_letters ? " --drive D=. --patdat 'D:\\patdat'" : " --patdat patdat";
+  if (launch.drive_letters) {
+    command += " --drive D=. --patdat 'D:\\patdat'";
+  } else if (!own_settings) {
+    command += " --patdat patdat";
+  }
   for (const std::string& arg : args) command += " " + Quote(arg);
   command += launch.drive_letters ? " 'D:\\source.txt' 'D:\\out'" : " source.txt out";
   command += " > run.log 2>&1";

@@ -6,9 +6,12 @@
 //   expected/NAME         output files that must match byte for byte after conversion
 //   expected-patdat/NAME  tables as they must read after the run
 //   absent                output names, one a line, that must not exist
+//   output                lines the program must print (UTF-8), one a line
+//   config/NAME           settings files, copied byte for byte into the settings
+//                         folder; the run then finds the pattern-data folder
+//                         through them, without --patdat
 //   args                  extra arguments, one a line (default: --yes)
 //   exit-code             the expected exit code (default 0)
-//   message               lines the program must print (the message of a stopped run)
 #ifndef BORINGCONV_TESTS_E2E_CASE_FOLDER_H_
 #define BORINGCONV_TESTS_E2E_CASE_FOLDER_H_
 

@@ -57,11 +57,11 @@ class CaseTest : public ::testing::Test {
     std::vector<std::string> code = ReadTextLines(folder_ / "exit-code");
     int expected_exit = code.empty() ? 0 : std::stoi(code.front());
     ASSERT_EQ(run.exit_code, expected_exit) << run.output;
-    for (const std::string& line : ReadTextLines(folder_ / "message")) {
-      EXPECT_NE(run.output.find(line), std::string::npos) << "message not shown: " << line;
-    }
     ExpectFolder(folder_ / "expected", scratch.path() / "out");
     ExpectFolder(folder_ / "expected-patdat", scratch.path() / "patdat");
+    for (const std::string& text : ReadTextLines(folder_ / "output")) {
+      EXPECT_NE(run.output.find(text), std::string::npos) << text << " not in:\n" << run.output;
+    }
     for (const std::string& name : ReadTextLines(folder_ / "absent")) {
       EXPECT_FALSE(std::filesystem::exists(scratch.path() / "out" / name))
           << name << " was written";

@@ -40,19 +40,26 @@ TEST(DriveMapTest, SpecsAndTableFiles) {
   testing::ScratchFolder scratch;
   DriveMap map;
   EXPECT_TRUE(map.MapSpec(u"d=" + FromHostPath(scratch.path())));
-  EXPECT_EQ(map.DriveReady(u'D'), -1);
-  EXPECT_EQ(map.DriveReady(u'Q'), 0);
+  EXPECT_TRUE(map.IsReady(u'D'));
+  EXPECT_FALSE(map.IsReady(u'Q'));
   EXPECT_FALSE(map.MapSpec(u"1=/tmp"));
   EXPECT_FALSE(map.MapSpec(u"D"));
 
   std::ofstream(scratch.path() / "drives.ini")
       << "# drives\nE=" << scratch.path().string() << "\n\n";
-  std::u16string error;
-  EXPECT_TRUE(map.LoadFile(scratch.path() / "drives.ini", &error));
+  EXPECT_EQ(map.LoadFile(scratch.path() / "drives.ini"), std::nullopt);
   EXPECT_EQ(map.Letters(), u"DE");
+  // The same table with CR LF line ends reads alike.
+  DriveMap crlf;
+  std::ofstream(scratch.path() / "crlf.ini", std::ios::binary)
+      << "# drives\r\nE=" << scratch.path().string() << "\r\n\r\n";
+  EXPECT_EQ(crlf.LoadFile(scratch.path() / "crlf.ini"), std::nullopt);
+  EXPECT_EQ(crlf.Letters(), u"E");
+  EXPECT_EQ(crlf.Root(u'E'), map.Root(u'E'));
   std::ofstream(scratch.path() / "bad.ini") << "E:/x\n";
-  EXPECT_FALSE(map.LoadFile(scratch.path() / "bad.ini", &error));
-  EXPECT_NE(error.find(u"1 行目"), std::u16string::npos);
+  std::optional<std::u16string> problem = map.LoadFile(scratch.path() / "bad.ini");
+  ASSERT_TRUE(problem);
+  EXPECT_NE(problem->find(u"1 行目"), std::u16string::npos);
 }
 
 TEST(EnvironmentTest, HostPathIgnoresLetterCase) {

@@ -27,6 +27,20 @@ TEST(LoadPatdatSettingTest, OnlyTheFirstItemOfLineTwoCounts) {
   EXPECT_EQ(LoadPatdatSetting(dir.path()), u"E:\\a,b\\");  // never glued to table names
 }
 
+TEST(LoadPatdatSettingTest, EveryLineEndReadsAlike) {
+  ScratchFolder dir;
+  for (const char* end : {"\r\n", "\n", "\r"}) {
+    SCOPED_TRACE(::testing::PrintToString(end));
+    std::string e = end;
+    Write(dir.path() / "PatdatV5.ini", "[PATDAT]" + e + "D:\\PATDAT\\" + e);
+    EXPECT_EQ(LoadPatdatSetting(dir.path()), u"D:\\PATDAT\\");
+    Write(dir.path() / "PatdatV5.ini", "[PATDAT]" + e + "D:\\PATDAT");  // no last line end
+    EXPECT_EQ(LoadPatdatSetting(dir.path()), u"D:\\PATDAT\\");
+    Write(dir.path() / "PatdatV5.ini", "D:\\PATDAT\\" + e);  // the folder must be on line 2
+    EXPECT_EQ(LoadPatdatSetting(dir.path()), u"");
+  }
+}
+
 TEST(LoadPatdatSettingTest, MissingShortAndEmptyFilesGiveNothing) {
   ScratchFolder dir;
   EXPECT_EQ(LoadPatdatSetting(dir.path()), u"");

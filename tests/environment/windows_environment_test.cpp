@@ -33,14 +33,14 @@ TEST(WindowsDrivesTest, TheDefaultTableHoldsTheRealDrives) {
   char16_t letter = ScratchDrive(scratch.path());
   EXPECT_NE(drives.Letters().find(letter), std::u16string::npos);
   EXPECT_TRUE(drives.IsRealDrive(letter));
-  EXPECT_EQ(drives.DriveReady(letter), -1);
+  EXPECT_TRUE(drives.IsReady(letter));
   char16_t absent = AbsentDrive();
   ASSERT_NE(absent, 0);
-  EXPECT_EQ(drives.DriveReady(absent), 0);
+  EXPECT_FALSE(drives.IsReady(absent));
   // A folder mapped in place of a letter is no real drive.
   drives.Map(letter, scratch.path());
   EXPECT_FALSE(drives.IsRealDrive(letter));
-  EXPECT_EQ(drives.DriveReady(letter), -1);
+  EXPECT_TRUE(drives.IsReady(letter));
 }
 
 TEST(WindowsDrivesTest, ARealDriveBecomesTheProcesssCurrentDrive) {

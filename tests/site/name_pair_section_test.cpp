@@ -54,17 +54,22 @@ TEST(NamePairSectionTest, CodesStopBelowOneHundred) {
   EXPECT_EQ(f.OutputLines(u"R30.TXT"),
             (Lines{u"  1,   1.00,99,Ｂ,  ,Ｃ", u"  2,   2.00,  ,Ｄ,  ,"}));
   EXPECT_EQ(f.PatdatLines(u"L19.TXT"), (Lines{u"98,ＡＡ", u"99,Ｂ"}));
+  std::vector<std::u16string> warnings = ctx.full_tables.Warnings();
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_NE(warnings[0].find(u"L19.TXT: "), std::u16string::npos);
+  EXPECT_NE(warnings[0].find(u" 2 件"), std::u16string::npos);
 }
 
-TEST(NamePairSectionTest, OneNewNameTwiceInARangeIsOneEntry) {
+TEST(NamePairSectionTest, OneNewNameTwiceInARangeTakesTwoCodes) {
   testing::SectionFixture f;
   f.WritePatdat(u"L19.TXT", {u"5,ＡＡ", u"6"});
-  RunContext& ctx = f.Start({u"3070 1.00 X～X", u"3070 2.00 AA"});
+  RunContext& ctx = f.Start({u"3070 1.00 X～X", u"3070 2.00 AA", u"3070 3.00 X"});
   EXPECT_EQ(RunNamePairSection(ctx), Flow::kEnd);
   // The entry "6" has no name: an empty second part does not take its code.
-  EXPECT_EQ(f.OutputLines(u"R30.TXT"),
-            (Lines{u"  1,   1.00, 7,Ｘ, 7,Ｘ", u"  2,   2.00,5,ＡＡ,  ,"}));
-  EXPECT_EQ(f.PatdatLines(u"L19.TXT"), (Lines{u"5,ＡＡ", u"6", u" 7,Ｘ"}));
+  // A later record finds the later entry, its code as read.
+  EXPECT_EQ(f.OutputLines(u"R30.TXT"), (Lines{u"  1,   1.00, 7,Ｘ, 8,Ｘ", u"  2,   2.00,5,ＡＡ,  ,",
+                                              u"  3,   3.00,8,Ｘ,  ,"}));
+  EXPECT_EQ(f.PatdatLines(u"L19.TXT"), (Lines{u"5,ＡＡ", u"6", u" 7,Ｘ", u" 8,Ｘ"}));
 }
 
 TEST(NamePairSectionTest, AppendsAfterALastLineWithoutLineEnd) {

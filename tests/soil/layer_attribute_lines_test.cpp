@@ -20,17 +20,17 @@ class LayerAttributeLinesTest : public ::testing::Test {
 
   // Writes the lines of one source record of code 2001 and returns R31..R35.
   std::vector<Lines> Run(const Lines& source) {
-    RunContext& ctx = f.Start(source);
+    ctx = &f.Start(source);
     std::vector<OutputFile> files;
     AttributeFiles out;
     for (int a = 1; a <= kAttributeCount; ++a) {
-      files.push_back(ctx.CreateOutput(u"R3" + std::u16string(1, char16_t(u'0' + a)) + u".TXT"));
+      files.push_back(ctx->CreateOutput(u"R3" + std::u16string(1, char16_t(u'0' + a)) + u".TXT"));
     }
     for (int a = 0; a < kAttributeCount; ++a) out.files[a] = &files[a];
     while (true) {
-      WriteLayerAttributeLines(ctx, out, ctx.record());
-      if (ctx.AtEnd()) break;
-      ctx.Next();
+      WriteLayerAttributeLines(*ctx, out, ctx->record());
+      if (ctx->AtEnd()) break;
+      ctx->Next();
     }
     std::vector<Lines> result;
     for (int a = 0; a < kAttributeCount; ++a) {
@@ -41,6 +41,7 @@ class LayerAttributeLinesTest : public ::testing::Test {
   }
 
   testing::SectionFixture f;
+  RunContext* ctx = nullptr;  // of the last Run
 };
 
 TEST_F(LayerAttributeLinesTest, KnownHalvesTakeTheLastMatchingCodeInFullWidth) {
@@ -73,11 +74,27 @@ TEST_F(LayerAttributeLinesTest, NewHalvesGetTheNextCodes) {
   EXPECT_EQ(f.PatdatLines(u"L17.TXT"), (Lines{u" 1,      ,締まった", u" 2,      ,中位"}));
 }
 
+TEST_F(LayerAttributeLinesTest, EmptyHalvesTakeNoCodeFromAnEntryWithoutName) {
+  f.WritePatdat(u"L13.TXT", {u"20,灰", u"21"});
+  f.WritePatdat(u"L14.TXT", {u"5,\"\""});
+  f.WritePatdat(u"L17.TXT", {u"3,      ,"});
+  auto r = Run({u"2001 1.0 0 砂 灰 _  _ ～"});
+  EXPECT_EQ(r[0], (Lines{u"  1,    1.0,20,灰,  ,"}));
+  EXPECT_EQ(r[1], (Lines{u"  1,    1.0,  , ,  ,"}));
+  EXPECT_EQ(r[2], (Lines{u"  1,    1.0,  ,,  ,"}));
+  EXPECT_EQ(r[4], (Lines{u"  1,    1.0,  ,,  ,"}));
+  EXPECT_EQ(f.PatdatLines(u"L14.TXT"), (Lines{u"5,\"\""}));
+}
+
 TEST_F(LayerAttributeLinesTest, NoCodeBeyond99) {
   f.WritePatdat(u"L13.TXT", {u"99,既知"});
   auto r = Run({u"2001 1 x x 新規～既知"});
   EXPECT_EQ(r[0], (Lines{u"  1,      1,  ,新規,99,既知"}));
   EXPECT_EQ(f.PatdatLines(u"L13.TXT"), (Lines{u"99,既知"}));
+  std::vector<std::u16string> warnings = ctx->full_tables.Warnings();
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0].rfind(u"P:\\L13.TXT: ", 0), 0u);
+  EXPECT_NE(warnings[0].find(u" 1 件"), std::u16string::npos);
 }
 
 TEST_F(LayerAttributeLinesTest, MissingTableStopsTheRun) {

@@ -180,6 +180,33 @@ TEST_F(SoilDictionaryTest, MarkerFallsBackToTheSettingsFolder) {
 }
 #endif
 
+TEST_F(SoilDictionaryTest, UsedUpCodesStopTheRunAndWriteNothing) {
+  const Lines full_lists[] = {
+      {u"3998,a,    ,    ,    ,0000", u"3999,b,    ,    ,    ,0000"},
+      {u"3999,b,    ,    ,    ,0000", u"5000,c,    ,    ,    ,0000"},
+      {u"3999.6,b,    ,    ,    ,0000"},  // rounds to 4000
+  };
+  for (const Lines& extension : full_lists) {
+    f.WritePatdat(u"KISHITU.TXT", {u"1001,粘土,H101,C031,S101,0101"});
+    f.WritePatdat(u"XKISHITU.TXT", extension);
+    RunContext& ctx = f.Start({u"2000 1 x"});
+    try {
+      FindSoilPattern(ctx, u"新しい土");
+      FAIL() << "expected RunError";
+    } catch (const RunError& error) {
+      EXPECT_TRUE(error.at_current_line());
+      EXPECT_NE(error.message().find(u"XKISHITU.TXT"), std::u16string::npos);
+      EXPECT_NE(error.message().find(u"2000～3999"), std::u16string::npos);
+    }
+    EXPECT_EQ(f.PatdatLines(u"XKISHITU.TXT"), extension);
+    EXPECT_EQ(f.PatdatLines(u"KISHITU.TXT"), Lines{u"1001,粘土,H101,C031,S101,0101"});
+    EXPECT_FALSE(std::filesystem::exists(Marker()));
+  }
+  // The last free code is still given.
+  f.WritePatdat(u"XKISHITU.TXT", {u"3998,a,    ,    ,    ,0000"});
+  EXPECT_EQ(FindSoilPattern(f.Start({u"2000 1 x"}), u"新しい土"), u"3999");
+}
+
 TEST_F(SoilDictionaryTest, MissingListStopsTheRun) {
   f.WritePatdat(u"KISHITU.TXT", {});
   RunContext& ctx = f.Start({u"2000 1 x"});

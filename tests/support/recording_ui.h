@@ -26,6 +26,9 @@ class RecordingUi : public RunUi {
   void SetBusy(bool is_busy) override { busy.push_back(is_busy); }
   void Repaint() override { ++repaints; }
   void FocusDestination() override { ++focus_requests; }
+  void ShowWarnings(const std::vector<std::u16string>& shown) override {
+    warnings.push_back(shown);
+  }
 
   const std::u16string& status() const {
     static const std::u16string kNone;
@@ -38,6 +41,7 @@ class RecordingUi : public RunUi {
   std::vector<bool> busy;
   int repaints = 0;
   int focus_requests = 0;
+  std::vector<std::vector<std::u16string>> warnings;  // one entry per call
 };
 
 }  // namespace bc::testing

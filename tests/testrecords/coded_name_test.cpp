@@ -54,6 +54,11 @@ TEST(CodedNameTest, AFullTableGivesNoCode) {
   EXPECT_EQ(LookUpCodedName(ctx, u"L18B.TXT", u"z"), u"  ");
   EXPECT_EQ(LookUpCodedName(ctx, u"L18B.TXT", u"y"), u"100");
   EXPECT_EQ(f.PatdatLines(u"L18B.TXT"), (Lines{u"99,x", u"100,y"}));
+  // Only the name left without a code is counted.
+  std::vector<std::u16string> warnings = ctx.full_tables.Warnings();
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0].rfind(u"P:\\L18B.TXT: ", 0), 0u);
+  EXPECT_NE(warnings[0].find(u" 1 件"), std::u16string::npos);
 }
 
 TEST(CodedNameTest, AMissingTableStopsTheRunWhenANameNeedsIt) {

@@ -25,7 +25,7 @@ TEST(ValueGroupLinesTest, EachFileSkipsItsBlankRecordsAndCountsItsOwnLines) {
       u"5000 4.00 5 2 60",
       u"5000 4.50 -1 -1 _ _ _ x 3 _ 8",
   });
-  ctx.date_year = u"1999";
+  ctx.reading_years = ReadingYears(u"1999");
   EXPECT_EQ(RunCode5000Section(ctx), Flow::kEnd);
   EXPECT_EQ(f.OutputLines(u"N8.TXT"),
             (Lines{u"  1,1999/04/05,   1.50", u"  2,1999/04/06,   2.00", u"  3,1999/05/01,   3.50",
