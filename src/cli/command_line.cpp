@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "cli/batch_command.h"
-#include "cli/preview_file.h"
 #include "cli/import_command.h"
+#include "cli/preview_file.h"
 #include "cli/terminal.h"
 #include "conversion/conversion.h"
 #include "environment/patdat_search.h"

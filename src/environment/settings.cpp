@@ -93,8 +93,16 @@ bool SavePatdatSetting(const std::filesystem::path& system_folder,
       return false;
     }
   }
+#ifdef _WIN32
+  // The C runtime's rename refuses to replace a file; Windows itself does not.
+  if (MoveFileExW(scratch.c_str(), file.c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    return true;
+  }
+#else
   std::filesystem::rename(scratch, file, ec);
   if (!ec) return true;
+#endif
   std::filesystem::remove(scratch, ec);
   return false;
 }

@@ -1,7 +1,7 @@
 #include "testrecords/depth_table.h"
 
-#include "run/run_error.h"
 #include "run/run_context.h"
+#include "run/run_error.h"
 #include "text/numeric.h"
 
 namespace bc {

@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "run/run_error.h"
 #include "run/run_context.h"
+#include "run/run_error.h"
 #include "text/fixed_width.h"
 #include "text/numeric.h"
 #include "text/str_form.h"

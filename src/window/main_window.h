@@ -4,8 +4,8 @@
 #define BORINGCONV_WINDOW_MAIN_WINDOW_H_
 
 #include <QWidget>
-#include <filesystem>
 #include <cstdint>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <string>
