@@ -12,14 +12,14 @@ class CollectingUi : public RunUi {
       : result_(result), create_folders_(create_folders) {}
 
   void SetStatus(std::u16string_view) override {}
-  int ShowMessage(std::u16string_view text, int style, std::u16string_view) override {
-    if (style == kStyleYesNoQuestion) {
-      if (create_folders_) return kAnswerYes;
+  Answer ShowMessage(std::u16string_view text, MessageStyle style, std::u16string_view) override {
+    if (style == MessageStyle::kYesNoQuestion) {
+      if (create_folders_) return Answer::kYes;
       result_.messages.push_back(std::u16string(text) + u" いいえ (--no)");
-      return kAnswerNo;
+      return Answer::kNo;
     }
     result_.messages.emplace_back(text);
-    return kAnswerOk;
+    return Answer::kOk;
   }
   void ShowWarnings(const std::vector<std::u16string>& warnings) override {
     result_.warnings = warnings;

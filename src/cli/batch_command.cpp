@@ -19,7 +19,9 @@ class WaitLineUi : public RunUi {
   void ShowWaiting(std::u16string_view text) override {
     WriteText(err_, std::u16string(text) + u"\n");
   }
-  int ShowMessage(std::u16string_view, int, std::u16string_view) override { return kAnswerOk; }
+  Answer ShowMessage(std::u16string_view, MessageStyle, std::u16string_view) override {
+    return Answer::kOk;
+  }
   void SetBusy(bool) override {}
   void Repaint() override {}
   void ShowWarnings(const std::vector<std::u16string>&) override {}
@@ -52,7 +54,7 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
         WaitLineUi wait_ui(err);
         store = OpenPatternStore(env, call.patdat, wait_ui, RunOptions());
       } catch (const RunError& error) {
-        ui.ShowMessage(error.message(), kStyleError, u"");
+        ui.ShowMessage(error.message(), MessageStyle::kError, u"");
         return false;
       }
     }
@@ -65,7 +67,7 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
     if (!RunConversion(request, env, ui, *store)) return false;
     if (!preview) return true;
     std::optional<std::u16string> failure = preview->Write();
-    if (failure) ui.ShowMessage(*failure, kStyleError, u"");
+    if (failure) ui.ShowMessage(*failure, MessageStyle::kError, u"");
     return !failure;
   };
   BatchProgress progress(err, ErrorIsTerminal());

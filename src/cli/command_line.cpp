@@ -156,25 +156,25 @@ class TerminalUi : public RunUi {
   void SetBusy(bool) override {}
   void Repaint() override {}
 
-  int ShowMessage(std::u16string_view text, int style, std::u16string_view) override {
-    if (style != kStyleYesNoQuestion) {
+  Answer ShowMessage(std::u16string_view text, MessageStyle style, std::u16string_view) override {
+    if (style != MessageStyle::kYesNoQuestion) {
       WriteText(err_, std::u16string(text) + u"\n");
-      return kAnswerOk;
+      return Answer::kOk;
     }
-    if (answer_ && *answer_) return kAnswerYes;
+    if (answer_ && *answer_) return Answer::kYes;
     if (answer_) {  // the run stops here: say why
       WriteText(err_, std::u16string(text) + u" いいえ (--no)\n");
-      return kAnswerNo;
+      return Answer::kNo;
     }
     if (!InputIsTerminal()) {
       WriteText(err_, std::u16string(text) + u" いいえ (--yes で作成します)\n");
-      return kAnswerNo;
+      return Answer::kNo;
     }
     WriteText(err_, std::u16string(text) + u" [y/N] ");
     std::u16string reply;
-    if (!ReadAnswer(&reply)) return kAnswerNo;
-    return reply == u"y" || reply == u"Y" || reply == u"yes" || reply == u"はい" ? kAnswerYes
-                                                                                 : kAnswerNo;
+    if (!ReadAnswer(&reply)) return Answer::kNo;
+    return reply == u"y" || reply == u"Y" || reply == u"yes" || reply == u"はい" ? Answer::kYes
+                                                                                 : Answer::kNo;
   }
 
   // Kept to follow the success text.

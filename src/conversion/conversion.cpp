@@ -111,21 +111,21 @@ bool ConversionRun::CheckPaths() {
   destination_ = request_.destination_text;
   DestinationCheck check = ValidateDestinationPath(destination_, env_);
   if (check == DestinationCheck::kBadDriveName) {
-    ui_.ShowMessage(BadDriveNameMessage(), kStyleInformation, u"");
+    ui_.ShowMessage(BadDriveNameMessage(), MessageStyle::kInformation, u"");
   }
   if (check != DestinationCheck::kValid) {
-    ui_.ShowMessage(u"指定されたパスは正しくありません。", kStyleExclamation,
+    ui_.ShowMessage(u"指定されたパスは正しくありません。", MessageStyle::kExclamation,
                     request_.destination_text);
     ui_.FocusDestination();
     return false;
   }
   source_path_ = std::u16string(TrimBlanks(request_.source_text));
   if (source_path_.empty()) {
-    ui_.ShowMessage(u"変換元ファイルが選択されていません。", kStyleOk, u"");
+    ui_.ShowMessage(u"変換元ファイルが選択されていません。", MessageStyle::kOk, u"");
     return false;
   }
   if (IsBlankText(request_.destination_text)) {
-    ui_.ShowMessage(u"変換先ﾌｫﾙﾀﾞが選択されていません。", kStyleOk, u"");
+    ui_.ShowMessage(u"変換先ﾌｫﾙﾀﾞが選択されていません。", MessageStyle::kOk, u"");
     return false;
   }
   return true;
@@ -146,7 +146,8 @@ bool ConversionRun::CheckTag() {
     if (!source.AtEnd()) tag = ItemOrEmpty(ReadFreeFormatItems(source.ReadLine()), 0);
   }
   if (tag.compare(0, 3, u"QVN") != 0) {
-    ui_.ShowMessage(u"選択された変換元ファイルは違います。", kStyleOk, request_.source_text);
+    ui_.ShowMessage(u"選択された変換元ファイルは違います。", MessageStyle::kOk,
+                    request_.source_text);
     return false;
   }
   return true;
@@ -169,8 +170,8 @@ bool ConversionRun::MakeDestinationFolders() {
     }
   }
   if (!missing) return true;
-  if (ui_.ShowMessage(u"ﾌｫﾙﾀﾞがありません。新規作成しますか？", kStyleYesNoQuestion, u"") !=
-      kAnswerYes) {
+  if (ui_.ShowMessage(u"ﾌｫﾙﾀﾞがありません。新規作成しますか？", MessageStyle::kYesNoQuestion,
+                      u"") != Answer::kYes) {
     return false;
   }
   for (std::size_t i = 1; i < prefixes.size(); ++i) {
@@ -224,7 +225,7 @@ void ConversionRun::Report(const RunError& error, long line_number) {
   }
   ui_.SetBusy(false);
   ui_.SetStatus(u"");
-  ui_.ShowMessage(text, kStyleError, u"");
+  ui_.ShowMessage(text, MessageStyle::kError, u"");
 }
 
 }  // namespace

@@ -11,16 +11,16 @@
 namespace bc {
 
 // Message box styles: buttons and icon.
-enum MessageStyle : int {
-  kStyleOk = 0,
-  kStyleInformation = 64,
-  kStyleYesNoQuestion = 36,
-  kStyleExclamation = 48,
-  kStyleError = 16,  // the run's own failures (files, numbers out of range)
+enum class MessageStyle {
+  kOk,             // an OK button, no icon
+  kInformation,    // OK, the information icon
+  kYesNoQuestion,  // Yes and No, the question icon
+  kExclamation,    // OK, the warning icon
+  kError,          // OK, the error icon: the run's own failures (files, numbers)
 };
 
 // Answers of a message box.
-enum MessageAnswer : int { kAnswerOk = 1, kAnswerYes = 6, kAnswerNo = 7 };
+enum class Answer { kOk, kYes, kNo };
 
 class RunUi {
  public:
@@ -38,7 +38,8 @@ class RunUi {
 
   // Shows a message and returns the answer. An empty title means the
   // program's default title.
-  virtual int ShowMessage(std::u16string_view text, int style, std::u16string_view title) = 0;
+  virtual Answer ShowMessage(std::u16string_view text, MessageStyle style,
+                             std::u16string_view title) = 0;
 
   // The hourglass pointer while the run works.
   virtual void SetBusy(bool busy) = 0;

@@ -37,7 +37,7 @@ HelpViewer::HelpViewer(const Environment& env, MessageBoxes& boxes)
 
 void HelpViewer::ShowHelp(QWidget* parent, std::int16_t context) {
   if (context == 4) {
-    boxes_.Show(parent, kHelpOnHelp, kStyleInformation, kHelpTitle);
+    boxes_.Show(parent, kHelpOnHelp, MessageStyle::kInformation, kHelpTitle);
     return;
   }
   // A viewer cannot jump to a context number; it opens the file at its start.
@@ -46,10 +46,10 @@ void HelpViewer::ShowHelp(QWidget* parent, std::int16_t context) {
   // page opens in any browser.
   if (!help_page_path_.empty() && opener_(LocalUrl(help_page_path_))) return;
   if (help_file_path_.empty()) {
-    boxes_.Show(parent, MissingHelpMessage(), kStyleExclamation, kHelpTitle);
+    boxes_.Show(parent, MissingHelpMessage(), MessageStyle::kExclamation, kHelpTitle);
   } else {
     boxes_.Show(parent, u"ヘルプファイル「" + help_file_path_ + u"」を開けませんでした。",
-                kStyleExclamation, kHelpTitle);
+                MessageStyle::kExclamation, kHelpTitle);
   }
 }
 

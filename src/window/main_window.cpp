@@ -146,8 +146,9 @@ void MainWindow::Connect() {
   connect(run_button_, &QPushButton::clicked, this, &MainWindow::OnRunClicked);
   connect(quit_button_, &QPushButton::clicked, this, &MainWindow::OnQuitClicked);
   connect(picture_, &BoringPreview::mouseMoved, this, &MainWindow::OnPictureMouseMove);
-  connect(picture_, &BoringPreview::saveFailed, this,
-          [this](const std::u16string& message) { boxes_.Show(this, message, kStyleError, u""); });
+  connect(picture_, &BoringPreview::saveFailed, this, [this](const std::u16string& message) {
+    boxes_.Show(this, message, MessageStyle::kError, u"");
+  });
   auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
   connect(f1, &QShortcut::activated, this, [this] { HelpRequest(1); });
 }
@@ -292,7 +293,7 @@ void MainWindow::ShowPicture() {
                          Q(FromHostPath(output_folder_)));
   } catch (const RunError& error) {
     picture_->Clear();
-    boxes_.Show(this, error.message(), kStyleError, u"");
+    boxes_.Show(this, error.message(), MessageStyle::kError, u"");
   }
 }
 

@@ -8,28 +8,28 @@
 namespace bc {
 namespace {
 
-// The icon bits (16, 32, 48, 64) of a style.
-QMessageBox::Icon IconOf(int style) {
-  switch (style & 0x70) {
-    case 16:
+QMessageBox::Icon IconOf(MessageStyle style) {
+  switch (style) {
+    case MessageStyle::kError:
       return QMessageBox::Critical;
-    case 32:
+    case MessageStyle::kYesNoQuestion:
       return QMessageBox::Question;
-    case 48:
+    case MessageStyle::kExclamation:
       return QMessageBox::Warning;
-    case 64:
+    case MessageStyle::kInformation:
       return QMessageBox::Information;
-    default:
-      return QMessageBox::NoIcon;
+    case MessageStyle::kOk:
+      break;
   }
+  return QMessageBox::NoIcon;
 }
 
-bool AsksYesNo(int style) { return (style & 0x07) == 4; }
+bool AsksYesNo(MessageStyle style) { return style == MessageStyle::kYesNoQuestion; }
 
 }  // namespace
 
-int MessageBoxes::Show(QWidget* parent, std::u16string_view text, int style,
-                       std::u16string_view title) {
+Answer MessageBoxes::Show(QWidget* parent, std::u16string_view text, MessageStyle style,
+                          std::u16string_view title) {
   MessageRequest request{std::u16string(text), style,
                          title.empty() ? std::u16string(kProgramTitle) : std::u16string(title)};
   shown_.push_back(request);
@@ -44,8 +44,8 @@ int MessageBoxes::Show(QWidget* parent, std::u16string_view text, int style,
     box.setStandardButtons(QMessageBox::Ok);
   }
   int button = box.exec();
-  if (!AsksYesNo(style)) return kAnswerOk;
-  return button == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+  if (!AsksYesNo(style)) return Answer::kOk;
+  return button == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
 }
 
 }  // namespace bc

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "run/run_ui.h"
+
 class QWidget;
 
 namespace bc {
@@ -17,18 +19,18 @@ inline constexpr char16_t kProgramTitle[] = u"boringconv";
 
 struct MessageRequest {
   std::u16string text;
-  int style = 0;
+  MessageStyle style = MessageStyle::kOk;
   std::u16string title;  // as shown: never empty
 };
 
 // Answers a message box instead of the user (tests).
-using AnswerProvider = std::function<int(const MessageRequest&)>;
+using AnswerProvider = std::function<Answer(const MessageRequest&)>;
 
 class MessageBoxes {
  public:
-  // Shows a modal box, or asks the provider when one is set. Returns 1 for
-  // OK, 6 for Yes, 7 for No.
-  int Show(QWidget* parent, std::u16string_view text, int style, std::u16string_view title);
+  // Shows a modal box, or asks the provider when one is set.
+  Answer Show(QWidget* parent, std::u16string_view text, MessageStyle style,
+              std::u16string_view title);
 
   void SetAnswerProvider(AnswerProvider provider) { provider_ = std::move(provider); }
 

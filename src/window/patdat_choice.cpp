@@ -52,7 +52,8 @@ std::u16string ChoosePatdatFolder(const Environment& env, MessageBoxes& boxes,
       std::optional<std::u16string> drive_path = env.drives().ToDrivePath(folder);
       return WithTrailingBackslash(drive_path ? *drive_path : FromHostPath(folder));
     }
-    if (boxes.Show(nullptr, kNoTableMessage, kStyleYesNoQuestion, u"") != kAnswerYes) return {};
+    if (boxes.Show(nullptr, kNoTableMessage, MessageStyle::kYesNoQuestion, u"") != Answer::kYes)
+      return {};
   }
 }
 

@@ -10,8 +10,9 @@ namespace {
 // After the search found nothing: the old message, then the offer to choose.
 std::u16string ChooseOnFirstStart(const StartOptions& options, const Environment& env,
                                   MessageBoxes& boxes) {
-  boxes.Show(nullptr, kNoPatdatMessage, kStyleOk, u"");
-  if (boxes.Show(nullptr, kChooseNowQuestion, kStyleYesNoQuestion, u"") != kAnswerYes) return {};
+  boxes.Show(nullptr, kNoPatdatMessage, MessageStyle::kOk, u"");
+  if (boxes.Show(nullptr, kChooseNowQuestion, MessageStyle::kYesNoQuestion, u"") != Answer::kYes)
+    return {};
   std::u16string chosen = ChoosePatdatFolder(env, boxes, options.pick_folder);
   if (chosen.empty()) return {};
   // The folder serves this run even when it cannot be remembered.
@@ -19,7 +20,7 @@ std::u16string ChooseOnFirstStart(const StartOptions& options, const Environment
     boxes.Show(nullptr,
                u"設定ファイル「" + FromHostPath(options.system_folder / "PatdatV5.ini") +
                    u"」に書き込めませんでした。",
-               kStyleExclamation, u"");
+               MessageStyle::kExclamation, u"");
   }
   return chosen;
 }
@@ -30,7 +31,7 @@ std::unique_ptr<MainWindow> StartMainWindow(const StartOptions& options, Message
   boxes.SetAnswerProvider(options.answers);
   Environment env(DriveMap::Default(), ExecutableFolder());
   if (std::optional<std::u16string> problem = LoadEnvironment(options.system_folder, env)) {
-    boxes.Show(nullptr, *problem, kStyleError, u"");
+    boxes.Show(nullptr, *problem, MessageStyle::kError, u"");
     return nullptr;
   }
   std::u16string patdat_path = LoadPatdatSetting(options.system_folder);

@@ -25,8 +25,9 @@ void WindowRunUi::SetStatus(std::u16string_view text) {
   OnWindowThread([this, &shown] { status_->setText(shown); });
 }
 
-int WindowRunUi::ShowMessage(std::u16string_view text, int style, std::u16string_view title) {
-  int answer = 0;
+Answer WindowRunUi::ShowMessage(std::u16string_view text, MessageStyle style,
+                                std::u16string_view title) {
+  Answer answer = Answer::kOk;
   OnWindowThread([&] {
     // A question must not be answered with the hourglass still showing.
     if (busy_) QApplication::restoreOverrideCursor();
@@ -39,7 +40,7 @@ int WindowRunUi::ShowMessage(std::u16string_view text, int style, std::u16string
 void WindowRunUi::ShowWarnings(const std::vector<std::u16string>& warnings) {
   std::u16string text;
   for (const std::u16string& warning : warnings) text += (text.empty() ? u"" : u"\n") + warning;
-  OnWindowThread([&] { boxes_.Show(form_, text, kStyleExclamation, u""); });
+  OnWindowThread([&] { boxes_.Show(form_, text, MessageStyle::kExclamation, u""); });
 }
 
 void WindowRunUi::SetBusy(bool busy) {

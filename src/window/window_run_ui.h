@@ -26,7 +26,8 @@ class WindowRunUi : public RunUi {
   WindowRunUi& operator=(const WindowRunUi&) = delete;
 
   void SetStatus(std::u16string_view text) override;
-  int ShowMessage(std::u16string_view text, int style, std::u16string_view title) override;
+  Answer ShowMessage(std::u16string_view text, MessageStyle style,
+                     std::u16string_view title) override;
   void SetBusy(bool busy) override;
   void Repaint() override;
   void FocusDestination() override;

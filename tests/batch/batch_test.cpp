@@ -64,13 +64,13 @@ class RecordingObserver : public BatchObserver {
 TEST(BatchRunTest, AStoppedBoringDoesNotStopTheBatch) {
   std::vector<BatchItem> items = {
       {"a.txt", u"D:\\o\\a"}, {"b.txt", u"D:\\o\\b"}, {"c.txt", u"D:\\o\\c"}};
-  std::vector<int> answers;
+  std::vector<Answer> answers;
   ConvertOne convert = [&](const BatchItem& item, RunUi& ui) {
-    answers.push_back(
-        ui.ShowMessage(u"ﾌｫﾙﾀﾞがありません。新規作成しますか？", kStyleYesNoQuestion, u""));
+    answers.push_back(ui.ShowMessage(u"ﾌｫﾙﾀﾞがありません。新規作成しますか？",
+                                     MessageStyle::kYesNoQuestion, u""));
     if (item.source == "b.txt") {
-      ui.ShowMessage(u"変換元ファイルの 3 行目: 数値が扱える範囲を超えています。", kStyleError,
-                     u"");
+      ui.ShowMessage(u"変換元ファイルの 3 行目: 数値が扱える範囲を超えています。",
+                     MessageStyle::kError, u"");
       return false;
     }
     return true;
@@ -79,7 +79,7 @@ TEST(BatchRunTest, AStoppedBoringDoesNotStopTheBatch) {
   std::vector<BatchResult> results = RunBatch(items, convert, true, observer);
   EXPECT_EQ(observer.events, (std::vector<std::string>{"start 0/3", "end 0 ok", "start 1/3",
                                                        "end 1 stopped", "start 2/3", "end 2 ok"}));
-  EXPECT_EQ(answers, (std::vector<int>{kAnswerYes, kAnswerYes, kAnswerYes}));
+  EXPECT_EQ(answers, (std::vector<Answer>{Answer::kYes, Answer::kYes, Answer::kYes}));
   results[2].warnings.push_back(u"L13.TXT が一杯です。");
   EXPECT_EQ(BatchSummary(results),
             u"変換 2 件、停止 1 件、警告 1 件\n"
@@ -90,7 +90,7 @@ TEST(BatchRunTest, AStoppedBoringDoesNotStopTheBatch) {
 TEST(BatchRunTest, RefusedFoldersStopEachBoringWithTheQuestion) {
   RecordingObserver observer;
   ConvertOne convert = [](const BatchItem&, RunUi& ui) {
-    return ui.ShowMessage(u"作成しますか？", kStyleYesNoQuestion, u"") == kAnswerYes;
+    return ui.ShowMessage(u"作成しますか？", MessageStyle::kYesNoQuestion, u"") == Answer::kYes;
   };
   std::vector<BatchResult> results = RunBatch({{"a.txt", u"D:\\o\\a"}}, convert, false, observer);
   ASSERT_FALSE(results[0].converted);

@@ -62,15 +62,15 @@ TEST_F(ConversionTest, EmptySourceBoxIsReported) {
   EXPECT_FALSE(RunConversion({u"  ", u"C:\\out", u"P:\\"}, env_, ui_));
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_EQ(ui_.messages[0].text, u"変換元ファイルが選択されていません。");
-  EXPECT_EQ(ui_.messages[0].style, kStyleOk);
+  EXPECT_EQ(ui_.messages[0].style, MessageStyle::kOk);
 }
 
 TEST_F(ConversionTest, RejectedDestinationNamesTheTypedText) {
   EXPECT_FALSE(Run({u"QVN"}, u"out\\x"));
   ASSERT_EQ(ui_.messages.size(), 2u);
-  EXPECT_EQ(ui_.messages[0].style, kStyleInformation);  // the drive-letter message
+  EXPECT_EQ(ui_.messages[0].style, MessageStyle::kInformation);  // the drive-letter message
   EXPECT_EQ(ui_.messages[1].text, u"指定されたパスは正しくありません。");
-  EXPECT_EQ(ui_.messages[1].style, kStyleExclamation);
+  EXPECT_EQ(ui_.messages[1].style, MessageStyle::kExclamation);
   EXPECT_EQ(ui_.messages[1].title, u"out\\x");
   EXPECT_EQ(ui_.focus_requests, 1);
 }
@@ -80,13 +80,13 @@ TEST_F(ConversionTest, AsksOnceAndCreatesTheMissingFolders) {
   EXPECT_TRUE(Run({u"QVN"}, u"C:\\A\\B\\C"));
   ASSERT_EQ(ui_.messages.size(), 1u);
   EXPECT_EQ(ui_.messages[0].text, u"ﾌｫﾙﾀﾞがありません。新規作成しますか？");
-  EXPECT_EQ(ui_.messages[0].style, kStyleYesNoQuestion);
+  EXPECT_EQ(ui_.messages[0].style, MessageStyle::kYesNoQuestion);
   EXPECT_TRUE(std::filesystem::is_directory(scratch_.path() / "c" / "A" / "B" / "C"));
   EXPECT_EQ(ui_.status(), kSuccess);
 }
 
 TEST_F(ConversionTest, NoToTheFolderQuestionStops) {
-  ui_.answer = kAnswerNo;
+  ui_.answer = Answer::kNo;
   EXPECT_FALSE(Run({u"QVN"}, u"C:\\A"));
   EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "c" / "A"));
   EXPECT_EQ(ui_.status(), u"");
@@ -130,7 +130,7 @@ TEST_F(ConversionTest, FullTablesAreReportedOnceAfterSuccess) {
   EXPECT_EQ(ui_.warnings[0][1].rfind(u"P:\\L16.TXT: ", 0), 0u);
   EXPECT_NE(ui_.warnings[0][1].find(u" 2 件"), std::u16string::npos);
   ASSERT_EQ(ui_.messages.size(), 1u);  // only the folder question
-  EXPECT_EQ(ui_.messages[0].style, kStyleYesNoQuestion);
+  EXPECT_EQ(ui_.messages[0].style, MessageStyle::kYesNoQuestion);
 }
 
 TEST_F(ConversionTest, NoWarningsWithoutFullTablesOrAfterAStop) {

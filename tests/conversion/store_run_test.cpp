@@ -114,7 +114,7 @@ class MemorySampleRun {
 std::vector<std::u16string> Errors(const RecordingUi& ui) {
   std::vector<std::u16string> errors;
   for (const auto& message : ui.messages) {
-    if (message.style == kStyleError) errors.push_back(message.text);
+    if (message.style == MessageStyle::kError) errors.push_back(message.text);
   }
   return errors;
 }

@@ -14,14 +14,15 @@ class RecordingUi : public RunUi {
  public:
   struct Message {
     std::u16string text;
-    int style;
+    MessageStyle style;
     std::u16string title;
   };
 
   void SetStatus(std::u16string_view text) override { statuses.emplace_back(text); }
-  int ShowMessage(std::u16string_view text, int style, std::u16string_view title) override {
+  Answer ShowMessage(std::u16string_view text, MessageStyle style,
+                     std::u16string_view title) override {
     messages.push_back({std::u16string(text), style, std::u16string(title)});
-    return style == kStyleYesNoQuestion ? answer : kAnswerOk;
+    return style == MessageStyle::kYesNoQuestion ? answer : Answer::kOk;
   }
   void SetBusy(bool is_busy) override { busy.push_back(is_busy); }
   void Repaint() override { ++repaints; }
@@ -35,7 +36,7 @@ class RecordingUi : public RunUi {
     return statuses.empty() ? kNone : statuses.back();
   }
 
-  int answer = kAnswerYes;
+  Answer answer = Answer::kYes;
   std::vector<std::u16string> statuses;
   std::vector<Message> messages;
   std::vector<bool> busy;

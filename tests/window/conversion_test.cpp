@@ -67,7 +67,7 @@ class ConversionTest : public QObject {
     const auto& shown = form->message_boxes().shown();
     QCOMPARE(shown.size(), std::size_t{1});
     QCOMPARE(shown[0].text, std::u16string(u"ﾌｫﾙﾀﾞがありません。新規作成しますか？"));
-    QCOMPARE(shown[0].style, 36);
+    QCOMPARE(shown[0].style, MessageStyle::kYesNoQuestion);
     QCOMPARE(Status(*form), Q(u"変換が正常に終了しました。"));
     QCOMPARE(form->success_shown(), true);
     QVERIFY(std::filesystem::exists(fixture.Drive(u'D') / "out" / "b1" / "X1.TXT"));
@@ -97,7 +97,7 @@ class ConversionTest : public QObject {
     WindowFixture fixture;
     auto form = SampleForm(fixture);
     form->message_boxes().SetAnswerProvider([](const MessageRequest& request) {
-      return request.style == kStyleYesNoQuestion ? kAnswerNo : kAnswerOk;
+      return request.style == MessageStyle::kYesNoQuestion ? Answer::kNo : Answer::kOk;
     });
     QVERIFY(Run(*form, u"C:\\src\\boring.txt", u"D:\\out\\b1"));
     QCOMPARE(form->message_boxes().shown().size(), std::size_t{1});
@@ -117,7 +117,7 @@ class ConversionTest : public QObject {
     const auto& shown = form->message_boxes().shown();
     QCOMPARE(shown.size(), std::size_t{1});
     QCOMPARE(shown[0].text, std::u16string(u"指定されたパスは正しくありません。"));
-    QCOMPARE(shown[0].style, 48);
+    QCOMPARE(shown[0].style, MessageStyle::kExclamation);
     QCOMPARE(shown[0].title, std::u16string(u"C:\\a\\\\b"));
     auto* text2 = form->findChild<QLineEdit*>("destinationBox");
     QTRY_VERIFY(text2->hasFocus());
@@ -174,7 +174,7 @@ class ConversionTest : public QObject {
       controls_disabled = !form->findChild<QPushButton*>("runButton")->isEnabled() &&
                           !form->findChild<QLineEdit*>("sourceBox")->isEnabled();
       busy = form->running();
-      return kAnswerYes;
+      return Answer::kYes;
     });
     QVERIFY(Run(*form, u"C:\\src\\boring.txt", u"D:\\out\\b1"));
     QVERIFY(on_window_thread);
@@ -219,7 +219,7 @@ class ConversionTest : public QObject {
     QCursor* during_question = nullptr;
     boxes.SetAnswerProvider([&](const MessageRequest&) {
       during_question = QApplication::overrideCursor();
-      return kAnswerYes;
+      return Answer::kYes;
     });
     {
       WindowRunUi ui(form.get(), label, form->findChild<QLineEdit*>("destinationBox"), boxes);
@@ -228,7 +228,7 @@ class ConversionTest : public QObject {
       QCOMPARE(label->text(), Q(u"只今変換中！　しばらくお待ちください。"));
       ui.SetBusy(true);
       QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-      QCOMPARE(ui.ShowMessage(u"?", kStyleYesNoQuestion, u""), static_cast<int>(kAnswerYes));
+      QCOMPARE(ui.ShowMessage(u"?", MessageStyle::kYesNoQuestion, u""), Answer::kYes);
       QVERIFY(during_question == nullptr);
       QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
     }

@@ -19,8 +19,8 @@ struct Seen {
 };
 
 // Shows a box and, once it is up, notes what it shows and presses button.
-int ShowAndPress(int style, std::u16string_view title, QMessageBox::StandardButton button,
-                 Seen& seen) {
+Answer ShowAndPress(MessageStyle style, std::u16string_view title,
+                    QMessageBox::StandardButton button, Seen& seen) {
   QTimer::singleShot(0, [&seen, button] {
     auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
     if (box == nullptr) qFatal("no message box shown");
@@ -39,15 +39,15 @@ class MessageBoxTest : public QObject {
  private slots:
   void EachStyleHasItsIconAndButtons() {
     struct Case {
-      int style;
+      MessageStyle style;
       QMessageBox::Icon icon;
-    } cases[] = {{kStyleOk, QMessageBox::NoIcon},
-                 {kStyleError, QMessageBox::Critical},
-                 {kStyleExclamation, QMessageBox::Warning},
-                 {kStyleInformation, QMessageBox::Information}};
+    } cases[] = {{MessageStyle::kOk, QMessageBox::NoIcon},
+                 {MessageStyle::kError, QMessageBox::Critical},
+                 {MessageStyle::kExclamation, QMessageBox::Warning},
+                 {MessageStyle::kInformation, QMessageBox::Information}};
     for (const Case& c : cases) {
       Seen seen;
-      QCOMPARE(ShowAndPress(c.style, u"題", QMessageBox::Ok, seen), static_cast<int>(kAnswerOk));
+      QCOMPARE(ShowAndPress(c.style, u"題", QMessageBox::Ok, seen), Answer::kOk);
       QCOMPARE(seen.icon, c.icon);
       QCOMPARE(seen.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
       QCOMPARE(seen.title, QStringLiteral("題"));
@@ -57,22 +57,19 @@ class MessageBoxTest : public QObject {
 
   void QuestionAnswersSixOrSeven() {
     Seen seen;
-    QCOMPARE(ShowAndPress(kStyleYesNoQuestion, u"", QMessageBox::Yes, seen),
-             static_cast<int>(kAnswerYes));
+    QCOMPARE(ShowAndPress(MessageStyle::kYesNoQuestion, u"", QMessageBox::Yes, seen), Answer::kYes);
     QCOMPARE(seen.icon, QMessageBox::Question);
     QCOMPARE(seen.buttons, QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(seen.title, QString::fromStdU16String(kProgramTitle));
-    QCOMPARE(ShowAndPress(kStyleYesNoQuestion, u"", QMessageBox::No, seen),
-             static_cast<int>(kAnswerNo));
+    QCOMPARE(ShowAndPress(MessageStyle::kYesNoQuestion, u"", QMessageBox::No, seen), Answer::kNo);
   }
 
   void ProviderAnswersInsteadOfTheUser() {
     MessageBoxes boxes;
     boxes.SetAnswerProvider([](const MessageRequest& request) {
-      return request.style == kStyleYesNoQuestion ? kAnswerNo : kAnswerOk;
+      return request.style == MessageStyle::kYesNoQuestion ? Answer::kNo : Answer::kOk;
     });
-    QCOMPARE(boxes.Show(nullptr, u"作りますか", kStyleYesNoQuestion, u""),
-             static_cast<int>(kAnswerNo));
+    QCOMPARE(boxes.Show(nullptr, u"作りますか", MessageStyle::kYesNoQuestion, u""), Answer::kNo);
     QCOMPARE(boxes.shown().size(), std::size_t{1});
     QCOMPARE(boxes.shown()[0].title, std::u16string(kProgramTitle));
   }

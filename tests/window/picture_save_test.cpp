@@ -151,7 +151,7 @@ class PictureSaveTest : public QObject {
     const auto& shown = form->message_boxes().shown();
     QCOMPARE(shown.size(), std::size_t{2});
     for (const MessageRequest& box : shown) {
-      QCOMPARE(box.style, 16);
+      QCOMPARE(box.style, MessageStyle::kError);
       QVERIFY(QString::fromStdU16String(box.text).endsWith(QStringLiteral("b1.pic")));
     }
   }

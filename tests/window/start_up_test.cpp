@@ -30,7 +30,7 @@ class StartUpTest : public QObject {
                "Z=" + fixture.Drive(u'Z').string() + "\nP=" + fixture.Drive(u'P').string() + "\n");
     std::filesystem::create_directories(fixture.Drive(u'Z'));
     std::filesystem::create_directories(fixture.Drive(u'P'));
-    options.answers = [](const MessageRequest&) { return 1; };
+    options.answers = [](const MessageRequest&) { return Answer::kOk; };
     options.pick_folder = [] {
       qFatal("no folder picker expected");
       return std::filesystem::path();
@@ -47,11 +47,11 @@ class StartUpTest : public QObject {
     QVERIFY(form == nullptr);
     QCOMPARE(boxes.shown().size(), std::size_t{2});
     QCOMPARE(boxes.shown()[0].text, std::u16string(u" PATDAT の設定がありません."));
-    QCOMPARE(boxes.shown()[0].style, 0);
+    QCOMPARE(boxes.shown()[0].style, MessageStyle::kOk);
     QCOMPARE(boxes.shown()[0].title, std::u16string(kProgramTitle));
     // Anything but Yes to the offer ends the program without a picker.
     QCOMPARE(boxes.shown()[1].text, std::u16string(kChooseNowQuestion));
-    QCOMPARE(boxes.shown()[1].style, static_cast<int>(kStyleYesNoQuestion));
+    QCOMPARE(boxes.shown()[1].style, MessageStyle::kYesNoQuestion);
     QVERIFY(!std::filesystem::exists(options.system_folder / "PatdatV5.ini"));
     for (QWidget* widget : QApplication::topLevelWidgets()) QVERIFY(!widget->isVisible());
   }
@@ -107,7 +107,7 @@ class StartUpTest : public QObject {
       return next;
     };
     options.answers = [](const MessageRequest& request) {
-      return request.style == kStyleYesNoQuestion ? kAnswerYes : kAnswerOk;
+      return request.style == MessageStyle::kYesNoQuestion ? Answer::kYes : Answer::kOk;
     };
     MessageBoxes boxes;
     std::unique_ptr<MainWindow> window = StartMainWindow(options, boxes);
@@ -149,9 +149,9 @@ class StartUpTest : public QObject {
         return c.pick_wrong ? wrong : std::filesystem::path();
       };
       options.answers = [](const MessageRequest& request) {
-        return request.text == kChooseNowQuestion     ? kAnswerYes
-               : request.style == kStyleYesNoQuestion ? kAnswerNo
-                                                      : kAnswerOk;
+        return request.text == kChooseNowQuestion              ? Answer::kYes
+               : request.style == MessageStyle::kYesNoQuestion ? Answer::kNo
+                                                               : Answer::kOk;
       };
       MessageBoxes boxes;
       QVERIFY2(StartMainWindow(options, boxes) == nullptr, c.name);
@@ -212,7 +212,7 @@ class StartUpTest : public QObject {
     MessageBoxes boxes;
     QVERIFY(StartMainWindow(options, boxes) == nullptr);
     QCOMPARE(boxes.shown().size(), std::size_t{1});
-    QCOMPARE(boxes.shown()[0].style, 16);
+    QCOMPARE(boxes.shown()[0].style, MessageStyle::kError);
   }
 };
 

@@ -35,7 +35,7 @@ std::unique_ptr<MainWindow> WindowFixture::MakeWindow(const std::u16string& patd
                                                       const std::u16string& help_file_path) {
   auto form = std::make_unique<MainWindow>(MakeEnvironment(), patdat_path, help_file_path);
   form->message_boxes().SetAnswerProvider([](const MessageRequest& request) {
-    return (request.style & 7) == 4 ? kAnswerYes : kAnswerOk;
+    return request.style == MessageStyle::kYesNoQuestion ? Answer::kYes : Answer::kOk;
   });
   return form;
 }
