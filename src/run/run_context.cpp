@@ -42,7 +42,8 @@ void RunContext::Resplit(std::u16string_view line, long line_number) {
 
 OutputFile RunContext::CreateOutput(std::u16string_view name) const {
   std::u16string shown = output_folder_ + std::u16string(name);
-  return OutputFile(store_.file_system(), env_.HostPath(shown), shown);
+  if (!outputs_) outputs_.emplace(env_.HostPath(output_folder_));
+  return OutputFile(store_.file_system(), outputs_->Entry(name), shown);
 }
 
 std::vector<CodeName> RunContext::CodeTable(std::u16string_view name) const {

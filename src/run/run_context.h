@@ -7,11 +7,13 @@
 #include <cstdint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "environment/environment.h"
+#include "environment/folder_entries.h"
 #include "run/full_tables.h"
 #include "run/output_file.h"
 #include "run/pattern_store.h"
@@ -116,6 +118,9 @@ class RunContext {
   LineReader& source_;
   Record& record_;
   std::u16string output_folder_;
+  // The output folder's files, read once: outputs replace files of any
+  // letter case without a folder scan per file.
+  mutable std::optional<FolderEntries> outputs_;
   std::unique_ptr<PatternStore> own_store_;
   PatternStore& store_;
   std::u16string current_line_;
