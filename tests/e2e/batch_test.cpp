@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "e2e/case_folder.h"
+#include "e2e/same_files.h"
 #include "support/section_fixture.h"
 #include "text/utf8.h"
 
@@ -26,20 +27,6 @@ int RunProgram(const fs::path& folder, const std::string& args, std::string* out
   int status = std::system(command.c_str());
   *output = ReadBytes(folder / "log.txt");
   return status == -1 ? -1 : WEXITSTATUS(status);
-}
-
-void ExpectSameFiles(const fs::path& expected, const fs::path& actual) {
-  ASSERT_TRUE(fs::exists(actual)) << actual;
-  std::size_t count = 0;
-  for (const auto& entry : fs::recursive_directory_iterator(expected)) {
-    if (!entry.is_regular_file()) continue;
-    fs::path relative = fs::relative(entry.path(), expected);
-    SCOPED_TRACE(relative.string());
-    ASSERT_TRUE(fs::exists(actual / relative));
-    EXPECT_TRUE(ReadBytes(entry.path()) == ReadBytes(actual / relative));
-    ++count;
-  }
-  EXPECT_GT(count, 0u);
 }
 
 // Two copies of one tree: "one" for the batch, "two" for single runs. Each
