@@ -1,7 +1,9 @@
 #include "text/numeric.h"
 
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 
 namespace bc {
@@ -37,6 +39,35 @@ double ReadRadix(std::u16string_view text, std::size_t i, int radix) {
   value &= 0xFFFFFFFFull;
   return value > 0x7FFFFFFF ? static_cast<double>(value) - 4294967296.0
                             : static_cast<double>(value);
+}
+
+}  // namespace
+
+namespace {
+
+// A plain decimal ("-12", "1.15") of at most 15 digits without an exponent:
+// its digits and the power of ten below them are exact doubles, so one
+// correctly rounded division gives the very value strtod gives, at a
+// fraction of the cost (records are read field by field, code by code).
+std::optional<double> ExactDecimal(std::string_view number) {
+  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+  bool negative = !number.empty() && number[0] == '-';
+  if (!number.empty() && (number[0] == '-' || number[0] == '+')) number.remove_prefix(1);
+  std::int64_t digits = 0;
+  int count = 0;
+  int decimals = -1;  // digits after the point, once one is met
+  for (char c : number) {
+    if (c == '.') {
+      decimals = 0;
+      continue;
+    }
+    if (c < '0' || c > '9' || ++count > 15) return std::nullopt;
+    digits = digits * 10 + (c - '0');
+    if (decimals >= 0) ++decimals;
+  }
+  double value = static_cast<double>(digits) / kPowersOfTen[decimals < 0 ? 0 : decimals];
+  return negative ? -value : value;
 }
 
 }  // namespace
@@ -82,6 +113,7 @@ double NumericValue(std::u16string_view text) {
     }
     if (exponent_digit) number += exponent;
   }
+  if (std::optional<double> value = ExactDecimal(number)) return *value;
   return std::strtod(number.c_str(), nullptr);
 }
 

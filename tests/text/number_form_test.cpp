@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <string>
+
 #include "text/fixed_width.h"
 #include "text/numeric.h"
 #include "text/str_form.h"
@@ -77,6 +82,24 @@ TEST(NumericValueTest, ExponentsAndRadixPrefixes) {
   EXPECT_EQ(NumericValue(u"&HFFFF"), -1);
   EXPECT_EQ(NumericValue(u"&O17"), 15);
   EXPECT_EQ(NumericValue(u"&X1"), 0);
+}
+
+// Short plain decimals take a quicker path than the C library's reading;
+// every one must still give the very same double.
+TEST(NumericValueTest, PlainDecimalsEqualTheLibrarysReading) {
+  std::mt19937_64 random(2026);
+  for (int n = 0; n < 200000; ++n) {
+    std::string text = n % 3 == 0 ? "-" : "";
+    int digits = 1 + static_cast<int>(random() % 17);
+    int point = static_cast<int>(random() % (digits + 1));
+    for (int d = 0; d < digits; ++d) {
+      if (d == point && d > 0) text += '.';
+      text += static_cast<char>('0' + random() % 10);
+    }
+    double expected = std::strtod(text.c_str(), nullptr);
+    double actual = NumericValue(std::u16string(text.begin(), text.end()));
+    ASSERT_EQ(std::memcmp(&expected, &actual, sizeof expected), 0) << text;
+  }
 }
 
 TEST(RoundingTest, HalvesGoToEven) {
