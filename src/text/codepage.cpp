@@ -89,45 +89,50 @@ const Tables& GetTables() {
 
 std::u16string DecodeAnsi(std::string_view bytes) {
   const Tables& t = GetTables();
-  std::u16string text;
-  text.reserve(bytes.size());
+  // One character per byte at most, filled through a pointer (a hot loop).
+  std::u16string text(bytes.size(), u'\0');
+  char16_t* out = text.data();
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     unsigned b = static_cast<unsigned char>(bytes[i]);
     if (!IsLeadByte(b)) {
-      text.push_back(t.single[b]);
+      *out++ = t.single[b];
       continue;
     }
     if (i + 1 >= bytes.size()) {  // truncated at the end
-      text.push_back(kReplacementChar);
+      *out++ = kReplacementChar;
       continue;
     }
     unsigned trail = static_cast<unsigned char>(bytes[i + 1]);
     if (!IsTrailByte(trail)) {  // the lead byte stands alone; the next byte is read anew
-      text.push_back(kReplacementChar);
+      *out++ = kReplacementChar;
       continue;
     }
     char16_t c = t.pair[b << 8 | trail];
-    text.push_back(c == 0 ? kReplacementChar : c);
+    *out++ = c == 0 ? kReplacementChar : c;
     ++i;
   }
+  text.resize(static_cast<std::size_t>(out - text.data()));
   return text;
 }
 
 std::string EncodeAnsi(std::u16string_view text) {
   const Tables& t = GetTables();
-  std::string bytes;
-  bytes.reserve(text.size() * 2);
+  // Filled through a pointer into room for the longest result: the run
+  // encodes every field it measures or writes, so this is a hot loop.
+  std::string bytes(text.size() * 2, '\0');
+  char* out = bytes.data();
   for (char16_t c : text) {
     std::uint16_t code = t.encode[c];
     if (code == kNoCode) {
-      bytes.push_back('?');
+      *out++ = '?';
     } else if (code > 0xFF) {
-      bytes.push_back(static_cast<char>(code >> 8));
-      bytes.push_back(static_cast<char>(code & 0xFF));
+      *out++ = static_cast<char>(code >> 8);
+      *out++ = static_cast<char>(code & 0xFF);
     } else {
-      bytes.push_back(static_cast<char>(code));
+      *out++ = static_cast<char>(code);
     }
   }
+  bytes.resize(static_cast<std::size_t>(out - bytes.data()));
   return bytes;
 }
 
