@@ -7,6 +7,7 @@
 
 #include "environment/environment.h"
 #include "exchange/exchange_import.h"
+#include "run/record.h"
 #include "text/codepage.h"
 #include "text/utf8.h"
 
@@ -68,9 +69,8 @@ bool NamesExchangeRoot(std::string_view head) {
 }  // namespace
 
 bool HasSourceTag(const std::filesystem::path& file) {
-  std::string head = Head(file, 64);
-  std::size_t start = head.find_first_not_of(" \t");
-  return start != std::string::npos && head.compare(start, 3, "QVN") == 0;
+  std::string head = Head(file, 256);
+  return IsSourceTagLine(DecodeAnsi(head.substr(0, head.find('\r'))));
 }
 
 bool IsBoringFile(const std::filesystem::path& file) {

@@ -7,6 +7,7 @@
 
 #include "cli/terminal.h"
 #include "environment/environment.h"
+#include "environment/replace_file.h"
 #include "exchange/exchange_import.h"
 #include "run/run_error.h"
 
@@ -45,27 +46,6 @@ std::optional<std::string> ReadXml(const std::filesystem::path& path, std::u16st
     return std::nullopt;
   }
   return bytes;
-}
-
-// Written to a scratch file first, then renamed over the output, so that a
-// failed write leaves no partial record file behind.
-bool WriteOutput(const std::filesystem::path& path, const std::string& bytes) {
-  std::filesystem::path scratch = path;
-  scratch += ".new";
-  std::error_code ec;
-  {
-    std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::filesystem::remove(scratch, ec);
-      return false;
-    }
-  }
-  std::filesystem::rename(scratch, path, ec);
-  if (!ec) return true;
-  std::filesystem::remove(scratch, ec);
-  return false;
 }
 
 bool WriteStandardOutput(const std::string& bytes) {
@@ -144,7 +124,8 @@ int RunImportCommand(const std::vector<std::u16string>& args) {
   }
   if (!line->output)
     return WriteStandardOutput(records) ? 0 : Fail(1, u"標準出力に書き込めません。");
-  if (!WriteOutput(ToHostPath(*line->output), records)) {
+  // Through a scratch file: a failed write leaves no partial record file.
+  if (!ReplaceFile(ToHostPath(*line->output), records)) {
     return Fail(1, CannotWriteMessage(*line->output));
   }
   return 0;

@@ -7,7 +7,6 @@
 #include "exchange/exchange_import.h"
 #include "run/run_context.h"
 #include "run/run_error.h"
-#include "text/free_format.h"
 #include "text/line_reader.h"
 #include "text/numeric.h"
 #include "text/separators.h"
@@ -135,7 +134,7 @@ bool ConversionRun::CheckPaths() {
 // file is imported into the record file it stands for, which is then read as
 // if it were the source.
 bool ConversionRun::CheckTag() {
-  std::u16string tag(12, u' ');
+  bool tagged = false;
   ReadStatus status = fs_.ReadFile(env_.HostPath(source_path_), &source_bytes_);
   if (status == ReadStatus::kReadError) throw RunError(CannotReadMessage(source_path_));
   if (status == ReadStatus::kCannotOpen) source_bytes_.clear();
@@ -143,9 +142,9 @@ bool ConversionRun::CheckTag() {
   if (status == ReadStatus::kOk) {
     if (LooksLikeExchangeXml(source_bytes_)) source_bytes_ = ImportSource();
     source.OpenBytes(source_bytes_);
-    if (!source.AtEnd()) tag = ItemOrEmpty(ReadFreeFormatItems(source.ReadLine()), 0);
+    tagged = !source.AtEnd() && IsSourceTagLine(source.ReadLine());
   }
-  if (tag.compare(0, 3, u"QVN") != 0) {
+  if (!tagged) {
     ui_.ShowMessage(u"選択された変換元ファイルは違います。", MessageStyle::kOk,
                     request_.source_text);
     return false;

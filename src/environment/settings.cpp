@@ -1,7 +1,8 @@
 #include "environment/settings.h"
 
+#include "environment/replace_file.h"
+
 #include <cstdlib>
-#include <fstream>
 #include <system_error>
 
 #include "text/codepage.h"
@@ -78,33 +79,10 @@ bool SavePatdatSetting(const std::filesystem::path& system_folder,
                        std::u16string_view patdat_folder) {
   std::error_code ec;
   std::filesystem::create_directories(system_folder, ec);
-  std::filesystem::path file = system_folder / "PatdatV5.ini";
-  std::filesystem::path scratch = system_folder / "PatdatV5.ini.new";
   std::u16string value = WithTrailingBackslash(std::u16string(patdat_folder));
   // Free-format reading would cut a name at a comma; quoted, it reads whole.
   if (value.find(u',') != std::u16string::npos) value = u"\"" + value + u"\"";
-  std::string bytes = "[PATDAT]\r\n" + EncodeAnsi(value) + "\r\n";
-  {
-    std::ofstream out(scratch, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out) {
-      std::filesystem::remove(scratch, ec);
-      return false;
-    }
-  }
-#ifdef _WIN32
-  // The C runtime's rename refuses to replace a file; Windows itself does not.
-  if (MoveFileExW(scratch.c_str(), file.c_str(),
-                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    return true;
-  }
-#else
-  std::filesystem::rename(scratch, file, ec);
-  if (!ec) return true;
-#endif
-  std::filesystem::remove(scratch, ec);
-  return false;
+  return ReplaceFile(system_folder / "PatdatV5.ini", "[PATDAT]\r\n" + EncodeAnsi(value) + "\r\n");
 }
 
 std::filesystem::path DriveTableFile(const std::filesystem::path& system_folder) {

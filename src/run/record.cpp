@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "run/run_error.h"
+#include "text/free_format.h"
 #include "text/numeric.h"
 
 namespace bc {
@@ -52,6 +53,10 @@ bool SplitRecord(std::u16string_view line, Record& record) {
   }
   record.count = static_cast<std::int16_t>(count);
   return true;
+}
+
+bool IsSourceTagLine(std::u16string_view first_line) {
+  return ItemOrEmpty(ReadFreeFormatItems(first_line), 0).starts_with(u"QVN");
 }
 
 void ReadRecord(LineReader& source, Record& record) {

@@ -34,6 +34,10 @@ struct Record {
 // was, when the line has more than 100 fields.
 bool SplitRecord(std::u16string_view line, Record& record);
 
+// The first line of a source record file: its first item starts with the
+// "QVN" tag.
+bool IsSourceTagLine(std::u16string_view first_line);
+
 // Reads the next line into record. A line of more than 100 fields stops the
 // run with an error that names the line.
 void ReadRecord(LineReader& source, Record& record);

@@ -11,10 +11,7 @@ namespace {
 
 using testing::ScratchFolder;
 
-void Write(const std::filesystem::path& file, const std::string& bytes) {
-  std::filesystem::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
-}
+using testing::WriteBytes;
 
 std::vector<std::u16string> Destinations(const std::vector<BatchItem>& items) {
   std::vector<std::u16string> out;
@@ -24,11 +21,11 @@ std::vector<std::u16string> Destinations(const std::vector<BatchItem>& items) {
 
 TEST(BatchPlanTest, FoldersInNameOrderWithTaggedFilesOnly) {
   ScratchFolder dir;
-  Write(dir.path() / "site" / "b2.txt", "QVN\r\n");
-  Write(dir.path() / "site" / "a1.txt", "  QVN 1\r\n");
-  Write(dir.path() / "site" / "notes.txt", "not a boring\r\n");
-  Write(dir.path() / "site" / "deeper" / "c3.dat", "QVN\r\n");
-  Write(dir.path() / "single.txt", "anything\r\n");
+  WriteBytes(dir.path() / "site" / "b2.txt", "QVN\r\n");
+  WriteBytes(dir.path() / "site" / "a1.txt", "  QVN 1\r\n");
+  WriteBytes(dir.path() / "site" / "notes.txt", "not a boring\r\n");
+  WriteBytes(dir.path() / "site" / "deeper" / "c3.dat", "QVN\r\n");
+  WriteBytes(dir.path() / "single.txt", "anything\r\n");
   std::vector<BatchItem> items =
       PlanBatch({dir.path() / "single.txt", dir.path() / "site"}, u"D:\\out", HasSourceTag);
   EXPECT_EQ(Destinations(items), (std::vector<std::u16string>{u"D:\\out\\single", u"D:\\out\\a1",
@@ -40,7 +37,7 @@ TEST(BatchPlanTest, FoldersInNameOrderWithTaggedFilesOnly) {
 TEST(BatchPlanTest, RepeatedStemsGetNumbers) {
   ScratchFolder dir;
   for (const char* name : {"x/B1.txt", "y/b1.txt", "z/b1.txt", "b1_2.txt"}) {
-    Write(dir.path() / name, "QVN\r\n");
+    WriteBytes(dir.path() / name, "QVN\r\n");
   }
   std::vector<BatchItem> items =
       PlanBatch({dir.path() / "x", dir.path() / "y", dir.path() / "b1_2.txt", dir.path() / "z"},

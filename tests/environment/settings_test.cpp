@@ -14,16 +14,13 @@ namespace {
 
 using testing::ScratchFolder;
 
-void Write(const std::filesystem::path& file, const std::string& bytes) {
-  std::filesystem::create_directories(file.parent_path());
-  std::ofstream(file, std::ios::binary) << bytes;
-}
+using testing::WriteBytes;
 
 TEST(LoadPatdatSettingTest, OnlyTheFirstItemOfLineTwoCounts) {
   ScratchFolder dir;
-  Write(dir.path() / "PatdatV5.ini", "C:\\IGNORED\\\r\n  D:\\PATDAT\\ , other\r\n");
+  WriteBytes(dir.path() / "PatdatV5.ini", "C:\\IGNORED\\\r\n  D:\\PATDAT\\ , other\r\n");
   EXPECT_EQ(LoadPatdatSetting(dir.path()), u"D:\\PATDAT\\");
-  Write(dir.path() / "PatdatV5.ini", "[x]\r\n\"E:\\a,b\"\r\n");
+  WriteBytes(dir.path() / "PatdatV5.ini", "[x]\r\n\"E:\\a,b\"\r\n");
   EXPECT_EQ(LoadPatdatSetting(dir.path()), u"E:\\a,b\\");  // never glued to table names
 }
 
@@ -32,11 +29,11 @@ TEST(LoadPatdatSettingTest, EveryLineEndReadsAlike) {
   for (const char* end : {"\r\n", "\n", "\r"}) {
     SCOPED_TRACE(::testing::PrintToString(end));
     std::string e = end;
-    Write(dir.path() / "PatdatV5.ini", "[PATDAT]" + e + "D:\\PATDAT\\" + e);
+    WriteBytes(dir.path() / "PatdatV5.ini", "[PATDAT]" + e + "D:\\PATDAT\\" + e);
     EXPECT_EQ(LoadPatdatSetting(dir.path()), u"D:\\PATDAT\\");
-    Write(dir.path() / "PatdatV5.ini", "[PATDAT]" + e + "D:\\PATDAT");  // no last line end
+    WriteBytes(dir.path() / "PatdatV5.ini", "[PATDAT]" + e + "D:\\PATDAT");  // no last line end
     EXPECT_EQ(LoadPatdatSetting(dir.path()), u"D:\\PATDAT\\");
-    Write(dir.path() / "PatdatV5.ini", "D:\\PATDAT\\" + e);  // the folder must be on line 2
+    WriteBytes(dir.path() / "PatdatV5.ini", "D:\\PATDAT\\" + e);  // the folder must be on line 2
     EXPECT_EQ(LoadPatdatSetting(dir.path()), u"");
   }
 }
@@ -45,9 +42,9 @@ TEST(LoadPatdatSettingTest, MissingShortAndEmptyFilesGiveNothing) {
   ScratchFolder dir;
   EXPECT_EQ(LoadPatdatSetting(dir.path()), u"");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "PatdatV5.ini"));
-  Write(dir.path() / "PatdatV5.ini", "only one line\r\n");
+  WriteBytes(dir.path() / "PatdatV5.ini", "only one line\r\n");
   EXPECT_EQ(LoadPatdatSetting(dir.path()), u"");
-  Write(dir.path() / "PatdatV5.ini", "");
+  WriteBytes(dir.path() / "PatdatV5.ini", "");
   EXPECT_EQ(LoadPatdatSetting(dir.path()), u"");
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "PatdatV5.ini"));  // deleted
 }
@@ -88,25 +85,25 @@ class PatdatSearchTest : public ::testing::Test {
 
 TEST_F(PatdatSearchTest, FindsTheFirstFolderInWalkOrder) {
   EXPECT_EQ(Find(), u"");
-  Write(scratch_.path() / "d" / "b" / "PATDAT" / "kishitu.txt", "x");
-  Write(scratch_.path() / "d" / "a" / "x" / "PATDAT" / "kishitu.txt", "x");
+  WriteBytes(scratch_.path() / "d" / "b" / "PATDAT" / "kishitu.txt", "x");
+  WriteBytes(scratch_.path() / "d" / "a" / "x" / "PATDAT" / "kishitu.txt", "x");
   EXPECT_EQ(Find(), u"D:\\a\\x\\PATDAT\\");
   EXPECT_GT(visited_.size(), 3u);
   EXPECT_EQ(visited_.back(), u"D:\\a\\x\\");
-  Write(scratch_.path() / "c" / "z" / "PATDAT" / "KISHITU.TXT", "x");
+  WriteBytes(scratch_.path() / "c" / "z" / "PATDAT" / "KISHITU.TXT", "x");
   EXPECT_EQ(Find(), u"C:\\z\\PATDAT\\");  // the letter nearest A wins
 }
 
 TEST_F(PatdatSearchTest, EmptyMarkersAndEmptyFirstFilesAreNoHits) {
-  Write(scratch_.path() / "c" / "PATDAT" / "kishitu.txt", "");
-  Write(scratch_.path() / "d" / "PATDAT" / "a.txt", "");
-  Write(scratch_.path() / "d" / "PATDAT" / "kishitu.txt", "x");
+  WriteBytes(scratch_.path() / "c" / "PATDAT" / "kishitu.txt", "");
+  WriteBytes(scratch_.path() / "d" / "PATDAT" / "a.txt", "");
+  WriteBytes(scratch_.path() / "d" / "PATDAT" / "kishitu.txt", "x");
   EXPECT_EQ(Find(), u"");
 }
 
 TEST_F(PatdatSearchTest, TheProgramsFolderComesFirst) {
-  Write(scratch_.path() / "c" / "PATDAT" / "kishitu.txt", "x");
-  Write(scratch_.path() / "prog" / "PATDAT" / "kishitu.txt", "x");
+  WriteBytes(scratch_.path() / "c" / "PATDAT" / "kishitu.txt", "x");
+  WriteBytes(scratch_.path() / "prog" / "PATDAT" / "kishitu.txt", "x");
 #ifdef _WIN32
   // A Windows host path is a drive path, and C: here is a scratch folder:
   // give the program's folder a drive of its own.
@@ -118,8 +115,8 @@ TEST_F(PatdatSearchTest, TheProgramsFolderComesFirst) {
 }
 
 TEST_F(PatdatSearchTest, TheProgramsDriveBeforeLowerLetters) {
-  Write(scratch_.path() / "c" / "PATDAT" / "kishitu.txt", "x");
-  Write(scratch_.path() / "d" / "y" / "PATDAT" / "kishitu.txt", "x");
+  WriteBytes(scratch_.path() / "c" / "PATDAT" / "kishitu.txt", "x");
+  WriteBytes(scratch_.path() / "d" / "y" / "PATDAT" / "kishitu.txt", "x");
   Environment on_d(env_.drives(), scratch_.path() / "d" / "prog");
   std::filesystem::create_directories(on_d.program_folder());
   EXPECT_EQ(FindPatdatFolder(on_d, nullptr), u"D:\\y\\PATDAT\\");
@@ -127,7 +124,7 @@ TEST_F(PatdatSearchTest, TheProgramsDriveBeforeLowerLetters) {
 
 TEST_F(PatdatSearchTest, CollectingStopsAtTheLimit) {
   for (const char* folder : {"a", "b", "c"})
-    Write(scratch_.path() / "c" / folder / "PATDAT" / "kishitu.txt", "x");
+    WriteBytes(scratch_.path() / "c" / folder / "PATDAT" / "kishitu.txt", "x");
   std::int16_t count = 0;
   std::vector<std::u16string> results;
   SearchPatdatTree(env_, u"C:\\PATDAT", count, results, u"\\kishitu.txt", nullptr, 2);
@@ -140,8 +137,8 @@ TEST_F(PatdatSearchTest, CollectingStopsAtTheLimit) {
 }
 
 TEST_F(PatdatSearchTest, ProgressCanStopTheWalk) {
-  Write(scratch_.path() / "c" / "a" / "PATDAT" / "a.txt", "x");
-  Write(scratch_.path() / "d" / "z" / "PATDAT" / "kishitu.txt", "x");
+  WriteBytes(scratch_.path() / "c" / "a" / "PATDAT" / "a.txt", "x");
+  WriteBytes(scratch_.path() / "d" / "z" / "PATDAT" / "kishitu.txt", "x");
   std::vector<std::u16string> seen;
   auto stop_on_d = [&seen](std::u16string_view folder) {
     seen.emplace_back(folder);
@@ -177,10 +174,10 @@ TEST(LocateHelpFileTest, ProgramFolderThenPath) {
       FromHostPath(dir.path() / "one") + u";" + FromHostPath(dir.path() / "two") + u"\\";
   EXPECT_FALSE(LocateHelpFile(env, path, help));
   EXPECT_EQ(help, u"");
-  Write(dir.path() / "two" / "Lithomar.HLP", "x");
+  WriteBytes(dir.path() / "two" / "Lithomar.HLP", "x");
   EXPECT_TRUE(LocateHelpFile(env, path, help));
   EXPECT_EQ(help, FromHostPath(dir.path() / "two") + u"\\Lithomar.HLP");
-  Write(dir.path() / "prog" / "Lithomar.HLP", "x");
+  WriteBytes(dir.path() / "prog" / "Lithomar.HLP", "x");
   EXPECT_TRUE(LocateHelpFile(env, path, help));
   EXPECT_EQ(help, FromHostPath(dir.path() / "prog") + u"\\Lithomar.HLP");
 }
@@ -192,13 +189,13 @@ TEST(LocateHelpPageTest, BesideTheProgramThenInstalledThenSourceTree) {
   std::filesystem::create_directories(program);
   EXPECT_EQ(LocateHelpPage(program, source_page), std::filesystem::path());
   EXPECT_EQ(LocateHelpPage(program, ""), std::filesystem::path());
-  Write(source_page, "<html>");
+  WriteBytes(source_page, "<html>");
   EXPECT_EQ(LocateHelpPage(program, source_page), source_page.lexically_normal());
   std::filesystem::path installed =
       dir.path() / "usr" / "share" / "boringconv" / "help" / "index.html";
-  Write(installed, "<html>");
+  WriteBytes(installed, "<html>");
   EXPECT_EQ(LocateHelpPage(program, source_page), installed.lexically_normal());
-  Write(program / "help" / "index.html", "<html>");
+  WriteBytes(program / "help" / "index.html", "<html>");
   EXPECT_EQ(LocateHelpPage(program, source_page),
             (program / "help" / "index.html").lexically_normal());
   // A folder by that name is no page.

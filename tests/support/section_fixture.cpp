@@ -27,6 +27,11 @@ void WriteAnsiLines(const std::filesystem::path& file, const std::vector<std::u1
   for (const std::u16string& line : lines) out << EncodeAnsi(line) << "\r\n";
 }
 
+void WriteBytes(const std::filesystem::path& file, const std::string& bytes) {
+  std::filesystem::create_directories(file.parent_path());
+  std::ofstream(file, std::ios::binary) << bytes;
+}
+
 std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

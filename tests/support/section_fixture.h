@@ -31,6 +31,8 @@ class ScratchFolder {
 // Writes lines as code page 932 text, each ended by CR LF.
 void WriteAnsiLines(const std::filesystem::path& file, const std::vector<std::u16string>& lines);
 std::string ReadBytes(const std::filesystem::path& file);
+// Writes bytes as they are, making the file's folders first.
+void WriteBytes(const std::filesystem::path& file, const std::string& bytes);
 // The lines of a code page 932 file with CR LF line ends. A file that does
 // not end in CR LF gets a last line "<no line end>" appended to its text.
 std::vector<std::u16string> ReadAnsiLines(const std::filesystem::path& file);
