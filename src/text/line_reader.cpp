@@ -22,12 +22,6 @@ void LineReader::OpenBytes(std::string bytes) {
   line_number_ = 0;
 }
 
-std::string LineReader::TakeBytes() {
-  std::string bytes = std::move(bytes_);
-  OpenBytes({});
-  return bytes;
-}
-
 std::u16string LineReader::ReadLine() {
   std::size_t end = bytes_.find('\r', position_);
   if (end == std::string::npos) end = bytes_.size();

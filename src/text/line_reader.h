@@ -18,9 +18,6 @@ class LineReader {
   // Takes the bytes of a file directly (tests, and files already read).
   void OpenBytes(std::string bytes);
 
-  // Hands over the bytes read, leaving the reader empty.
-  std::string TakeBytes();
-
   bool AtEnd() const { return position_ >= bytes_.size(); }
 
   // The next line, decoded from code page 932; empty at the end.
