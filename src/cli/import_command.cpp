@@ -125,7 +125,7 @@ int RunImportCommand(const std::vector<std::u16string>& args) {
   if (!line->output)
     return WriteStandardOutput(records) ? 0 : Fail(1, u"標準出力に書き込めません。");
   // Through a scratch file: a failed write leaves no partial record file.
-  if (!ReplaceFile(ToHostPath(*line->output), records)) {
+  if (!WriteFileAtOnce(ToHostPath(*line->output), records)) {
     return Fail(1, CannotWriteMessage(*line->output));
   }
   return 0;

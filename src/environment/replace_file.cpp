@@ -24,7 +24,7 @@ bool RenameOver(const std::filesystem::path& from, const std::filesystem::path& 
 
 }  // namespace
 
-bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes) {
+bool WriteFileAtOnce(const std::filesystem::path& file, std::string_view bytes) {
   std::filesystem::path scratch = file;
   scratch += ".new";
   std::ofstream out(scratch, std::ios::binary | std::ios::trunc);

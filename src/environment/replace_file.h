@@ -10,7 +10,7 @@ namespace bc {
 
 // Writes bytes to "<file>.new" beside file and renames it over file (or to
 // it). False, with the scratch file removed, when either step fails.
-bool ReplaceFile(const std::filesystem::path& file, std::string_view bytes);
+bool WriteFileAtOnce(const std::filesystem::path& file, std::string_view bytes);
 
 }  // namespace bc
 

@@ -82,7 +82,8 @@ bool SavePatdatSetting(const std::filesystem::path& system_folder,
   std::u16string value = WithTrailingBackslash(std::u16string(patdat_folder));
   // Free-format reading would cut a name at a comma; quoted, it reads whole.
   if (value.find(u',') != std::u16string::npos) value = u"\"" + value + u"\"";
-  return ReplaceFile(system_folder / "PatdatV5.ini", "[PATDAT]\r\n" + EncodeAnsi(value) + "\r\n");
+  return WriteFileAtOnce(system_folder / "PatdatV5.ini",
+                         "[PATDAT]\r\n" + EncodeAnsi(value) + "\r\n");
 }
 
 std::filesystem::path DriveTableFile(const std::filesystem::path& system_folder) {
