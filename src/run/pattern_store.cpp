@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "run/run_error.h"
+#include "text/codepage.h"
 #include "text/free_format.h"
 #include "text/numeric.h"
 #include "text/trim.h"
@@ -41,12 +42,16 @@ std::u16string LockTimeoutMessage(std::u16string_view folder) {
 std::vector<std::u16string> PatternTable::Lines() const {
   std::vector<std::u16string> lines;
   lines.reserve(lines_.size());
-  for (std::size_t i = 0; i < lines_.size(); ++i) lines.emplace_back(Line(i));
+  for (std::size_t i = 0; i < lines_.size(); ++i) lines.push_back(DecodeAnsi(LineBytes(i)));
   return lines;
 }
 
 PatternTable::Items PatternTable::Entry(std::size_t i) const {
-  return ReadFreeFormatItems(Line(entries_[i]));
+  return ReadFreeFormatItems(DecodeAnsi(LineBytes(entries_[i])));
+}
+
+std::u16string PatternTable::Item(std::size_t entry, std::size_t index) const {
+  return DecodeAnsi(AnsiFreeFormatItem(EntryBytes(entry), index));
 }
 
 std::vector<PatternTable::Items> PatternTable::Entries() const {
@@ -56,76 +61,70 @@ std::vector<PatternTable::Items> PatternTable::Entries() const {
   return entries;
 }
 
-void PatternTable::Count(const Items& items) {
-  double code = NumericValue(ItemOrEmpty(items, 0));
-  if (code > highest_code_) highest_code_ = code;
+// Codes are mostly a few plain digits, read here without decoding.
+void PatternTable::Count(std::size_t i) {
+  std::string_view code = AnsiFreeFormatItem(EntryBytes(i), 0);
+  double value = 0;
+  if (!code.empty() && code.size() <= 9 &&
+      code.find_first_not_of("0123456789") == std::string_view::npos) {
+    for (char digit : code) value = value * 10 + (digit - '0');
+  } else {
+    value = NumericValue(DecodeAnsi(code));
+  }
+  if (value > highest_code_) highest_code_ = value;
 }
 
 double PatternTable::HighestCode() {
   if (!counted_) {
     highest_code_ = 0;
-    for (std::size_t i = 0; i < entries_.size(); ++i) Count(Entry(i));
+    for (std::size_t i = 0; i < entries_.size(); ++i) Count(i);
     counted_ = true;
   }
   return highest_code_;
 }
 
-PatternTable::Index& PatternTable::IndexOf(KeyOf key_of) {
-  auto [index, made] = indexes_.try_emplace(key_of);
+HashIndex& PatternTable::IndexOf(const TableKey& key) {
+  auto [index, made] = indexes_.try_emplace(key);
   if (made) {
-    // One pass reads every entry; the highest code comes with it.
-    bool count = !counted_;
-    if (count) highest_code_ = 0;
-    index->second.reserve(entries_.size());
+    index->second.Reserve(entries_.size());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-      Items items = Entry(i);
-      if (count) Count(items);
-      index->second.emplace_back(std::hash<std::u16string>()(key_of(items)), i);
+      index->second.Add(KeyHash(key, EntryBytes(i)));
     }
-    counted_ = true;
-    std::sort(index->second.begin(), index->second.end());
   }
   return index->second;
 }
 
-std::vector<std::size_t> PatternTable::Find(KeyOf key_of, std::u16string_view key) {
-  const Index& index = IndexOf(key_of);
-  std::size_t hash = std::hash<std::u16string_view>()(key);
-  std::vector<std::size_t> found;
-  for (auto at = std::lower_bound(index.begin(), index.end(), std::make_pair(hash, std::size_t{0}));
-       at != index.end() && at->first == hash; ++at) {
-    if (key_of(Entry(at->second)) == key) found.push_back(at->second);
-  }
+std::vector<std::size_t> PatternTable::Find(const TableKey& key, std::u16string_view text) {
+  std::vector<std::size_t> found = IndexOf(key).Find(KeyHash(text));
+  std::erase_if(found, [&](std::size_t i) { return KeyText(key, EntryBytes(i)) != text; });
   return found;
 }
 
-void PatternTable::Reset(std::string_view bytes) {
-  text_.clear();
+void PatternTable::Reset(std::string bytes) {
+  bytes_ = std::move(bytes);
   lines_.clear();
   entries_.clear();
   indexes_.clear();
   counted_ = false;
-  tail_ = TailOf(bytes);
-  AddLines(bytes);
+  tail_ = TailOf(bytes_);
+  lines_.reserve(bytes_.size() / 16);  // a guess that spares most regrowing
+  entries_.reserve(bytes_.size() / 16);
+  AddLines(0);
   loaded_ = true;
 }
 
-void PatternTable::AddLines(std::string_view bytes) {
+// Takes the lines of bytes_ from offset `from` on, which start a line.
+void PatternTable::AddLines(std::size_t from) {
   std::size_t first = entries_.size();
-  text_.reserve(text_.size() + bytes.size());  // a character takes a byte or more
-  ForEachTableLine(bytes, [this](std::u16string_view line) {
-    if (!IsBlankText(line)) entries_.push_back(lines_.size());
-    lines_.push_back({text_.size(), line.size()});
-    text_ += line;
+  const char* base = bytes_.data();
+  ForEachTableLine(std::string_view(bytes_).substr(from), [this, base](std::string_view line) {
+    // A blank is the space only, a byte no double-byte character ends in.
+    if (line.find_first_not_of(' ') != std::string_view::npos) entries_.push_back(lines_.size());
+    lines_.push_back({static_cast<std::size_t>(line.data() - base), line.size()});
   });
-  if (!counted_ && indexes_.empty()) return;  // nothing kept to bring up to date
   for (std::size_t i = first; i < entries_.size(); ++i) {
-    Items items = Entry(i);
-    if (counted_) Count(items);
-    for (auto& [key_of, index] : indexes_) {
-      std::pair<std::size_t, std::size_t> item(std::hash<std::u16string>()(key_of(items)), i);
-      index.insert(std::upper_bound(index.begin(), index.end(), item), item);
-    }
+    if (counted_) Count(i);
+    for (auto& [key, index] : indexes_) index.Add(KeyHash(key, EntryBytes(i)));
   }
 }
 
@@ -185,7 +184,9 @@ void PatternStore::Append(std::u16string_view name, std::u16string_view line) {
     table.loaded_ = false;
     return;
   }
-  table.AddLines(bytes);
+  std::size_t from = table.bytes_.size();
+  table.bytes_ += bytes;
+  table.AddLines(from);
 }
 
 void PatternStore::Replace(std::u16string_view name, const std::vector<std::u16string>& lines) {

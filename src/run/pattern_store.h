@@ -17,19 +17,19 @@
 
 #include "environment/environment.h"
 #include "run/file_system.h"
+#include "run/hash_index.h"
 #include "run/table_file.h"
+#include "run/table_key.h"
 
 namespace bc {
 
-// One table as loaded: its decoded lines side by side in one text, the
-// lines that hold entries, and indexes built on first use. An entry's items
-// are read from its line when asked for, so that a large table costs one
-// decoding pass and a few allocations rather than several per line.
+// One table as loaded: its bytes, the lines that hold entries, and indexes
+// built on first use. Lines are decoded only when asked for, and an index
+// decodes only the item it is keyed by, so that a large table costs one pass
+// over its bytes and a few allocations rather than several per line.
 class PatternTable {
  public:
   using Items = std::vector<std::u16string>;
-  // The key an entry is found by; the function itself names its index.
-  using KeyOf = std::u16string (*)(const Items& items);
 
   // Every line, blank ones included, as a reader of the file sees them.
   std::vector<std::u16string> Lines() const;
@@ -37,10 +37,12 @@ class PatternTable {
   // The lines that are not blank, each as its free-format items.
   std::size_t size() const { return entries_.size(); }
   Items Entry(std::size_t i) const;
+  // Item `index` (zero-based) of an entry, empty when it has fewer.
+  std::u16string Item(std::size_t entry, std::size_t index) const;
   std::vector<Items> Entries() const;
 
-  // The entries whose key is key, in file order.
-  std::vector<std::size_t> Find(KeyOf key_of, std::u16string_view key);
+  // The entries whose key is text, in file order.
+  std::vector<std::size_t> Find(const TableKey& key, std::u16string_view text);
 
   // The largest value of the entries' first items, or 0 when none is above 0.
   double HighestCode();
@@ -51,27 +53,25 @@ class PatternTable {
     std::size_t begin;
     std::size_t size;
   };
-  // Key hashes and entries, ordered by both.
-  using Index = std::vector<std::pair<std::size_t, std::size_t>>;
-
-  std::u16string_view Line(std::size_t line) const {
-    return std::u16string_view(text_).substr(lines_[line].begin, lines_[line].size);
+  std::string_view LineBytes(std::size_t line) const {
+    return std::string_view(bytes_).substr(lines_[line].begin, lines_[line].size);
   }
-  void Reset(std::string_view bytes);
-  void AddLines(std::string_view bytes);
-  void Count(const Items& items);
-  Index& IndexOf(KeyOf key_of);
+  std::string_view EntryBytes(std::size_t i) const { return LineBytes(entries_[i]); }
+  void Reset(std::string bytes);
+  void AddLines(std::size_t from);
+  void Count(std::size_t i);
+  HashIndex& IndexOf(const TableKey& key);
 
   std::filesystem::path host_;
   std::u16string shown_;
   bool loaded_ = false;
   TableTail tail_;
-  std::u16string text_;
+  std::string bytes_;
   std::vector<Span> lines_;
   std::vector<std::size_t> entries_;  // the line of each entry
   bool counted_ = false;              // highest_code_ covers every entry
   double highest_code_ = 0;
-  std::map<KeyOf, Index> indexes_;
+  std::map<TableKey, HashIndex> indexes_;
 };
 
 class PatternStore {

@@ -2,9 +2,6 @@
 
 #include "run/run_error.h"
 #include "text/codepage.h"
-#include "text/free_format.h"
-#include "text/line_reader.h"
-#include "text/trim.h"
 
 namespace bc {
 namespace {
@@ -48,43 +45,10 @@ std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
   throw RunError(CannotReadMessage(shown_name));
 }
 
-void ForEachTableLine(std::string_view bytes,
-                      const std::function<void(std::u16string_view line)>& take) {
-  LineReader reader;
-  reader.OpenBytes(std::string(bytes));
-  while (!reader.AtEnd()) {
-    // Unlike the source file, a table may have been saved with bare LF line
-    // ends; read as one line, its entries would run together.
-    std::u16string line = reader.ReadLine();
-    std::u16string_view rest = line;
-    std::size_t start = 0;
-    for (std::size_t lf = rest.find(u'\n'); lf != std::u16string_view::npos;
-         lf = rest.find(u'\n', start)) {
-      take(rest.substr(start, lf - start));
-      start = lf + 1;
-    }
-    if (start == 0 || start < rest.size()) take(rest.substr(start));
-  }
-}
-
 std::vector<std::u16string> SplitTableLines(std::string_view bytes) {
   std::vector<std::u16string> lines;
-  ForEachTableLine(bytes, [&lines](std::u16string_view line) { lines.emplace_back(line); });
+  ForEachTableLine(bytes, [&lines](std::string_view line) { lines.push_back(DecodeAnsi(line)); });
   return lines;
-}
-
-std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
-                                           std::u16string_view shown_name) {
-  return SplitTableLines(ReadTableBytes(FileSystem::Default(), host, shown_name));
-}
-
-std::vector<std::vector<std::u16string>> ReadTableEntries(const std::filesystem::path& host,
-                                                          std::u16string_view shown_name) {
-  std::vector<std::vector<std::u16string>> entries;
-  for (const std::u16string& line : ReadTableLines(host, shown_name)) {
-    if (!IsBlankText(line)) entries.push_back(ReadFreeFormatItems(line));
-  }
-  return entries;
 }
 
 std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
@@ -107,11 +71,6 @@ std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
   return bytes;
 }
 
-void AppendTableLine(const std::filesystem::path& host, std::u16string_view shown_name,
-                     std::u16string_view line) {
-  AppendTableLine(FileSystem::Default(), host, shown_name, line, nullptr);
-}
-
 std::string ReplaceTableLines(FileSystem& fs, const std::filesystem::path& host,
                               const std::filesystem::path& scratch, std::u16string_view shown_name,
                               const std::vector<std::u16string>& lines) {
@@ -121,11 +80,6 @@ std::string ReplaceTableLines(FileSystem& fs, const std::filesystem::path& host,
     throw RunError(CannotWriteMessage(shown_name));
   }
   return bytes;
-}
-
-void ReplaceTableLines(const std::filesystem::path& host, const std::filesystem::path& scratch,
-                       std::u16string_view shown_name, const std::vector<std::u16string>& lines) {
-  ReplaceTableLines(FileSystem::Default(), host, scratch, shown_name, lines);
 }
 
 }  // namespace bc

@@ -4,9 +4,9 @@
 #ifndef BORINGCONV_RUN_TABLE_FILE_H_
 #define BORINGCONV_RUN_TABLE_FILE_H_
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,20 +28,33 @@ TableTail TailOf(std::string_view bytes);
 std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
                            std::u16string_view shown_name);
 
-// Every line of the bytes, decoded; lines end at CR LF, CR or LF.
-void ForEachTableLine(std::string_view bytes,
-                      const std::function<void(std::u16string_view line)>& take);
+// Every line of the bytes, as bytes; lines end at CR LF, CR or LF. Line
+// ends are single bytes that never end a double-byte character, so a line
+// decoded alone reads as it would within the whole text.
+template <class Take>
+void ForEachTableLine(std::string_view bytes, Take take) {
+  const std::size_t end = bytes.size();
+  // The next CR and the next LF, each searched for again only once passed.
+  auto next = [bytes, end](char c, std::size_t from) { return std::min(bytes.find(c, from), end); };
+  std::size_t cr = next('\r', 0);
+  std::size_t lf = next('\n', 0);
+  std::size_t at = 0;
+  while (at != end) {
+    // A line ends at CR, with the LF after it, or at a bare LF: a table may
+    // have been saved with bare LF line ends, and read as one line its
+    // entries would run together.
+    if (cr < at) cr = next('\r', at);
+    if (lf < at) lf = next('\n', at);
+    const std::size_t stop = std::min(cr, lf);
+    take(bytes.substr(at, stop - at));
+    if (stop == end) break;
+    at = stop + 1;
+    // A bare LF just before a CR ends the line the CR would end.
+    if (bytes[stop] == '\n' && at != end && bytes[at] == '\r') ++at;
+    if (bytes[at - 1] == '\r' && at != end && bytes[at] == '\n') ++at;
+  }
+}
 std::vector<std::u16string> SplitTableLines(std::string_view bytes);
-
-// SplitTableLines of the file.
-std::vector<std::u16string> ReadTableLines(const std::filesystem::path& host,
-                                           std::u16string_view shown_name);
-
-// The free-format items of every line that is not blank, one entry per line:
-// a line with fewer items than a caller reads gives empty ones, and a line
-// with more never shifts the entries after it.
-std::vector<std::vector<std::u16string>> ReadTableEntries(const std::filesystem::path& host,
-                                                          std::u16string_view shown_name);
 
 // Appends line and CR LF to an existing table and returns those bytes.
 // When the file's last line has no line end, one is written first, so that
@@ -52,8 +65,6 @@ std::vector<std::vector<std::u16string>> ReadTableEntries(const std::filesystem:
 std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
                             std::u16string_view shown_name, std::u16string_view line,
                             TableTail* tail);
-void AppendTableLine(const std::filesystem::path& host, std::u16string_view shown_name,
-                     std::u16string_view line);
 
 // Replaces the table's contents in one step and returns the bytes written:
 // the lines go to the scratch file beside it, which is synced to the disk
@@ -62,8 +73,6 @@ void AppendTableLine(const std::filesystem::path& host, std::u16string_view show
 std::string ReplaceTableLines(FileSystem& fs, const std::filesystem::path& host,
                               const std::filesystem::path& scratch, std::u16string_view shown_name,
                               const std::vector<std::u16string>& lines);
-void ReplaceTableLines(const std::filesystem::path& host, const std::filesystem::path& scratch,
-                       std::u16string_view shown_name, const std::vector<std::u16string>& lines);
 
 }  // namespace bc
 

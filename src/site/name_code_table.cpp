@@ -16,16 +16,14 @@ namespace {
 // Codes are two characters wide in the table and in R30.TXT.
 constexpr int kCodeLimit = 100;
 
-std::u16string NameKey(const PatternTable::Items& items) {
-  return ToFullWidth(ItemOrEmpty(items, 1));
-}
+constexpr TableKey kNameKey{1, TableKey::Width::kFull};
 
 // The code of the last entry named name; an empty part is no name: it must
 // not take the code of an entry that lacks its name.
 void LookUp(PatternTable& table, const std::u16string& name, std::u16string& code) {
   if (name.empty()) return;
-  std::vector<std::size_t> found = table.Find(NameKey, name);
-  if (!found.empty()) code = ItemOrEmpty(table.Entry(found.back()), 0);
+  std::vector<std::size_t> found = table.Find(kNameKey, name);
+  if (!found.empty()) code = table.Item(found.back(), 0);
 }
 
 // Gives name the next free code and records it in the table.

@@ -26,12 +26,7 @@ std::u16string TableName(int attribute) {
 
 // Names are compared in their full-width form; attribute 5's table has a
 // spare field between code and name.
-std::u16string NameKey(const PatternTable::Items& items) {
-  return ToFullWidth(ItemOrEmpty(items, 1));
-}
-std::u16string SpacedNameKey(const PatternTable::Items& items) {
-  return ToFullWidth(ItemOrEmpty(items, 2));
-}
+TableKey NameKey(int attribute) { return {attribute == 5 ? 2u : 1u, TableKey::Width::kFull}; }
 
 // Finds the codes of both halves (the last matching entry wins) and returns
 // the highest code of the table. The halves are compared in full-width form
@@ -39,12 +34,11 @@ std::u16string SpacedNameKey(const PatternTable::Items& items) {
 // next time. An empty half is no name: it must not take the code of an
 // entry that lacks its name.
 double LookUpHalves(PatternTable& table, int attribute, std::array<HalfCode, 2>& halves) {
-  PatternTable::KeyOf key_of = attribute == 5 ? SpacedNameKey : NameKey;
   for (HalfCode& half : halves) {
     std::u16string wanted = ToFullWidth(half.half);
     if (wanted.empty()) continue;
-    std::vector<std::size_t> found = table.Find(key_of, wanted);
-    if (!found.empty()) half.code = ItemOrEmpty(table.Entry(found.back()), 0);
+    std::vector<std::size_t> found = table.Find(NameKey(attribute), wanted);
+    if (!found.empty()) half.code = table.Item(found.back(), 0);
   }
   double highest = table.HighestCode();
   return highest > 0 ? RoundHalfEven(highest) : 0;

@@ -26,16 +26,13 @@ struct Band {
 constexpr std::array<Band, 3> kBands = {{{4999, 5500}, {999, 4000}, {0, 1000}}};
 
 // The remark of a dictionary name starts at its first "（" and is never matched.
+constexpr TableKey kNameKey{1, TableKey::Width::kAsRead, u'（'};
 std::u16string CutRemark(const std::u16string& name) { return name.substr(0, name.find(u'（')); }
-
-std::u16string NameKey(const std::vector<std::u16string>& items) {
-  return CutRemark(ItemOrEmpty(items, 1));
-}
 
 SoilEntry EntryOf(const std::vector<std::u16string>& items) {
   SoilEntry entry;
   entry.code = ItemOrEmpty(items, 0);
-  entry.name = NameKey(items);
+  entry.name = CutRemark(ItemOrEmpty(items, 1));
   for (std::size_t i = 0; i < entry.attributes.size(); ++i) {
     entry.attributes[i] = ItemOrEmpty(items, 2 + i);
   }
@@ -46,7 +43,7 @@ SoilEntry EntryOf(const std::vector<std::u16string>& items) {
 // the table's index: the first in file order whose name is the description.
 std::optional<SoilEntry> FindExact(PatternTable& list, std::u16string_view description) {
   if (description.empty()) return std::nullopt;  // an empty name is never matched
-  std::vector<std::size_t> named = list.Find(NameKey, description);
+  std::vector<std::size_t> named = list.Find(kNameKey, description);
   for (const Band& band : kBands) {
     for (std::size_t i : named) {
       PatternTable::Items items = list.Entry(i);

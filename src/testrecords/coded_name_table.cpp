@@ -27,9 +27,7 @@ std::u16string TableItem(std::u16string_view name) {
   return u"\"" + std::u16string(name) + u"\"";
 }
 
-std::u16string NameKey(const PatternTable::Items& items) {
-  return ToHalfWidth(ItemOrEmpty(items, 1));
-}
+constexpr TableKey kNameKey{1, TableKey::Width::kHalf};
 
 }  // namespace
 
@@ -38,8 +36,8 @@ std::u16string LookUpCodedName(RunContext& ctx, std::u16string_view table,
   if (IsBlankText(name)) return std::u16string(kBlankCode);
   PatternTable& entries = ctx.store().Table(table);
   // The first entry of the name wins.
-  std::vector<std::size_t> found = entries.Find(NameKey, name);
-  if (!found.empty()) return ItemOrEmpty(entries.Entry(found.front()), 0);
+  std::vector<std::size_t> found = entries.Find(kNameKey, name);
+  if (!found.empty()) return entries.Item(found.front(), 0);
   double highest = entries.HighestCode() > 0 ? RoundHalfEven(entries.HighestCode()) : 0;
   if (highest >= 100) {
     ctx.full_tables.CountName(ctx.PatdatName(table));

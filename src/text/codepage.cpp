@@ -11,9 +11,6 @@ namespace {
 
 constexpr std::uint16_t kNoCode = 0xFFFF;  // no byte sequence starts with 0xFF 0xFF
 
-bool IsLeadByte(unsigned b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool IsTrailByte(unsigned b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
-
 // The NEC-selected IBM extensions duplicate the IBM extensions at FA40-FC4B;
 // Windows never encodes to them.
 bool IsNecSelectedIbm(unsigned code) { return code >= 0xED40 && code <= 0xEEFC; }
@@ -30,9 +27,9 @@ struct Tables {
       if (single[b] != kReplacementChar) Learn(single[b], b);
     }
     for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
-      if (!IsLeadByte(lead)) continue;
+      if (!IsAnsiLeadByte(lead)) continue;
       for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
-        if (!IsTrailByte(trail)) continue;
+        if (!IsAnsiTrailByte(trail)) continue;
         char16_t c = DecodePair(lead, trail);
         if (c == 0) continue;
         pair[lead << 8 | trail] = c;
@@ -88,32 +85,19 @@ const Tables& GetTables() {
 }  // namespace
 
 std::u16string DecodeAnsi(std::string_view bytes) {
-  const Tables& t = GetTables();
   // One character per byte at most, filled through a pointer (a hot loop).
   std::u16string text(bytes.size(), u'\0');
   char16_t* out = text.data();
-  for (std::size_t i = 0; i < bytes.size(); ++i) {
-    unsigned b = static_cast<unsigned char>(bytes[i]);
-    if (!IsLeadByte(b)) {
-      *out++ = t.single[b];
-      continue;
-    }
-    if (i + 1 >= bytes.size()) {  // truncated at the end
-      *out++ = kReplacementChar;
-      continue;
-    }
-    unsigned trail = static_cast<unsigned char>(bytes[i + 1]);
-    if (!IsTrailByte(trail)) {  // the lead byte stands alone; the next byte is read anew
-      *out++ = kReplacementChar;
-      continue;
-    }
-    char16_t c = t.pair[b << 8 | trail];
-    *out++ = c == 0 ? kReplacementChar : c;
-    ++i;
-  }
+  for (AnsiCharReader reader(bytes); !reader.AtEnd();) *out++ = reader.Next();
   text.resize(static_cast<std::size_t>(out - text.data()));
   return text;
 }
+
+AnsiCharReader::AnsiCharReader(std::string_view bytes)
+    : at_(reinterpret_cast<const unsigned char*>(bytes.data())),
+      end_(at_ + bytes.size()),
+      single_(GetTables().single.data()),
+      pair_(GetTables().pair.data()) {}
 
 std::string EncodeAnsi(std::u16string_view text) {
   const Tables& t = GetTables();

@@ -17,6 +17,38 @@ inline constexpr char16_t kReplacementChar = u'\uFFFD';
 // Bytes to text. An invalid or truncated sequence becomes U+FFFD.
 std::u16string DecodeAnsi(std::string_view bytes);
 
+// The bytes that start a double-byte character, and those that may end one.
+inline bool IsAnsiLeadByte(unsigned b) {
+  return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+inline bool IsAnsiTrailByte(unsigned b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
+// Reads bytes one character at a time exactly as DecodeAnsi does, for loops
+// that look at each character once and keep none (hashing, comparing).
+class AnsiCharReader {
+ public:
+  explicit AnsiCharReader(std::string_view bytes);
+  bool AtEnd() const { return at_ == end_; }
+  char16_t Next();
+
+ private:
+  const unsigned char* at_;
+  const unsigned char* end_;
+  const char16_t* single_;  // by byte
+  const char16_t* pair_;    // by lead << 8 | trail, 0 when unmapped
+};
+
+inline char16_t AnsiCharReader::Next() {
+  unsigned b = *at_++;
+  if (b < 0x80) return static_cast<char16_t>(b);
+  if (!IsAnsiLeadByte(b)) return single_[b];
+  // A lead byte truncated at the end, or before a byte that cannot follow
+  // it, stands alone; that next byte is read anew.
+  if (at_ == end_ || !IsAnsiTrailByte(*at_)) return kReplacementChar;
+  char16_t c = pair_[b << 8 | *at_++];
+  return c == 0 ? kReplacementChar : c;
+}
+
 // Text to bytes. A character the code page lacks becomes "?".
 std::string EncodeAnsi(std::u16string_view text);
 

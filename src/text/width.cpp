@@ -46,36 +46,35 @@ bool HalfKatakana(char16_t c, char16_t* base, char16_t* mark) {
 }  // namespace
 
 std::u16string ToFullWidth(std::u16string_view text) {
-  std::u16string out;
-  out.reserve(text.size());
-  for (char16_t c : text) {
-    if (c >= u'0' && c <= u'Z') {
-      out.push_back(static_cast<char16_t>(c + kWidthOffset));
-    } else if (c >= kFirstHalfKana && c <= kLastHalfKana) {
-      out.push_back(kFullKatakana[c - kFirstHalfKana]);
-    } else {
-      out.push_back(c);
-    }
-  }
+  std::u16string out(text);
+  for (char16_t& c : out) c = FullWidthChar(c);
   return out;
+}
+
+char16_t WidenHalfWidthChar(char16_t c) {
+  if (c >= u'0' && c <= u'Z') return static_cast<char16_t>(c + kWidthOffset);
+  if (c >= kFirstHalfKana && c <= kLastHalfKana) return kFullKatakana[c - kFirstHalfKana];
+  return c;
 }
 
 std::u16string ToHalfWidth(std::u16string_view text) {
   std::u16string out;
   out.reserve(text.size());
-  for (char16_t c : text) {
-    char16_t base = 0;
-    char16_t mark = 0;
-    if (c >= u'０' && c <= u'Ｚ') {
-      out.push_back(static_cast<char16_t>(c - kWidthOffset));
-    } else if (c >= u'ァ' && c <= u'ン' && HalfKatakana(c, &base, &mark)) {
-      out.push_back(base);
-      if (mark != 0) out.push_back(mark);
-    } else {
-      out.push_back(c);
-    }
-  }
+  char16_t chars[2];
+  for (char16_t c : text) out.append(chars, static_cast<std::size_t>(HalfWidthChars(c, chars)));
   return out;
+}
+
+int HalfWidthChars(char16_t c, char16_t out[2]) {
+  char16_t mark = 0;
+  if (c >= u'０' && c <= u'Ｚ') {
+    out[0] = static_cast<char16_t>(c - kWidthOffset);
+  } else if (!(c >= u'ァ' && c <= u'ン' && HalfKatakana(c, &out[0], &mark))) {
+    out[0] = c;
+  }
+  if (mark == 0) return 1;
+  out[1] = mark;
+  return 2;
 }
 
 }  // namespace bc

@@ -12,9 +12,20 @@ namespace bc {
 // Everything else is unchanged.
 std::u16string ToFullWidth(std::u16string_view text);
 
+// ToFullWidth of one character.
+char16_t WidenHalfWidthChar(char16_t c);
+inline char16_t FullWidthChar(char16_t c) {
+  bool half = (c >= u'0' && c <= u'Z') || (c >= u'\uFF66' && c <= u'\uFF9D');
+  return half ? WidenHalfWidthChar(c) : c;
+}
+
 // "０" to "Ｚ" become "0" to "Z" and katakana "ァ" to "ン" their half-width
 // forms (ガ becomes ｶﾞ). ヮ, ヰ and ヱ have no half-width form and stay.
 std::u16string ToHalfWidth(std::u16string_view text);
+
+// ToHalfWidth of one character: one or two characters (a base and its
+// sound mark) written to out; returns how many.
+int HalfWidthChars(char16_t c, char16_t out[2]);
 
 }  // namespace bc
 

@@ -23,11 +23,12 @@ TEST(HostNamesTest, JapaneseFolderAndFileNamesRoundTrip) {
   OutputFile out(table, u"土質名ＡＢ.TXT");
   out.WriteLine(u"1,粘土");
   out.Close();
-  AppendTableLine(table, u"土質名ＡＢ.TXT", u"2,ｼﾙﾄ");
-  EXPECT_EQ(ReadTableLines(table, u"土質名ＡＢ.TXT"),
+  FileSystem& fs = FileSystem::Default();
+  AppendTableLine(fs, table, u"土質名ＡＢ.TXT", u"2,ｼﾙﾄ", nullptr);
+  EXPECT_EQ(SplitTableLines(ReadTableBytes(fs, table, u"土質名ＡＢ.TXT")),
             (std::vector<std::u16string>{u"1,粘土", u"2,ｼﾙﾄ"}));
 
-  ReplaceTableLines(table, env.HostPath(u"D:\\地質データ\\作業.TMP"), u"土質名ＡＢ.TXT",
+  ReplaceTableLines(fs, table, env.HostPath(u"D:\\地質データ\\作業.TMP"), u"土質名ＡＢ.TXT",
                     {u"3,砂礫"});
   LineReader reader;
   ASSERT_TRUE(reader.Open(table));

@@ -27,7 +27,7 @@ using testing::ScratchFolder;
 
 const std::filesystem::path kFolder = "/mem/p";
 
-std::u16string SecondItem(const PatternTable::Items& items) { return ItemOrEmpty(items, 1); }
+constexpr TableKey kSecondItem{1};
 
 // A store over P:, a folder of the in-memory file system.
 class PatternStoreTest : public ::testing::Test {
@@ -52,7 +52,7 @@ class PatternStoreTest : public ::testing::Test {
 std::vector<std::size_t> Scan(const PatternTable& table, const std::u16string& key) {
   std::vector<std::size_t> found;
   for (std::size_t i = 0; i < table.size(); ++i) {
-    if (SecondItem(table.Entry(i)) == key) found.push_back(i);
+    if (ItemOrEmpty(table.Entry(i), 1) == key) found.push_back(i);
   }
   return found;
 }
@@ -76,7 +76,7 @@ TEST_F(PatternStoreTest, IndexAndCopyAgreeWithAFreshReadAfterEveryAppend) {
   for (int round = 0; round < 40; ++round) {
     PatternTable& table = store.Table(u"L19.TXT");
     for (const std::u16string& name : names) {
-      EXPECT_EQ(table.Find(SecondItem, name), Scan(table, name)) << "round " << round;
+      EXPECT_EQ(table.Find(kSecondItem, name), Scan(table, name)) << "round " << round;
     }
     EXPECT_EQ(table.HighestCode(), ScanHighest(table));
     // The copy holds what a fresh reader of the file finds.

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "text/codepage.h"
 #include "text/free_format.h"
 
 namespace bc {
@@ -37,6 +38,29 @@ TEST(FreeFormatTest, ItemsOfALine) {
   EXPECT_EQ(ReadFreeFormatItems(u"QVN V5"), (Items{u"QVN V5"}));
   EXPECT_EQ(ReadFreeFormatItems(u"a,"), (Items{u"a", u""}));
   EXPECT_EQ(ItemOrEmpty(Items{u"a"}, 3), u"");
+}
+
+// Reading an item from the bytes must give what decoding the whole line
+// and reading its items gives, also where a lead byte stands before a
+// separator, a quote or a blank, or ends the line.
+TEST(FreeFormatTest, ItemsFromBytesAgreeWithItemsOfTheDecodedLine) {
+  const std::string lines[] = {"  01 , \x8d\xbb ,x",
+                               "\"a,b\", c",
+                               "",
+                               "a,",
+                               "\t\"\x88,\x88\" , \x88 ",
+                               "\x88,\x88\"x\",\x88",
+                               "1,\x88 \x88\x9f  ",
+                               "\"open,end",
+                               "\x81\x40,\x81",
+                               "11,      ,\x8d\xbb\x81\x69\x94\xf5\x8d\x6c\x81\x6a"};
+  for (const std::string& line : lines) {
+    std::vector<std::u16string> items = ReadFreeFormatItems(DecodeAnsi(line));
+    for (std::size_t i = 0; i < items.size() + 2; ++i) {
+      EXPECT_EQ(DecodeAnsi(AnsiFreeFormatItem(line, i)), ItemOrEmpty(items, i))
+          << line << " item " << i;
+    }
+  }
 }
 
 }  // namespace
