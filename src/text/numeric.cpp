@@ -41,17 +41,19 @@ double ReadRadix(std::u16string_view text, std::size_t i, int radix) {
                             : static_cast<double>(value);
 }
 
-}  // namespace
+constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                   1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
 
-namespace {
-
-// A plain decimal ("-12", "1.15") of at most 15 digits without an exponent:
-// its digits and the power of ten below them are exact doubles, so one
-// correctly rounded division gives the very value strtod gives, at a
+// At most 15 digits and the power of ten below them are exact doubles, so
+// one correctly rounded division gives the very value strtod gives, at a
 // fraction of the cost (records are read field by field, code by code).
+double ScaledDigits(std::int64_t digits, int decimals, bool negative) {
+  double value = static_cast<double>(digits) / kPowersOfTen[decimals < 0 ? 0 : decimals];
+  return negative ? -value : value;
+}
+
+// A plain decimal ("-12", "1.15") of at most 15 digits without an exponent.
 std::optional<double> ExactDecimal(std::string_view number) {
-  static constexpr double kPowersOfTen[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
-                                            1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
   bool negative = !number.empty() && number[0] == '-';
   if (!number.empty() && (number[0] == '-' || number[0] == '+')) number.remove_prefix(1);
   std::int64_t digits = 0;
@@ -66,13 +68,50 @@ std::optional<double> ExactDecimal(std::string_view number) {
     digits = digits * 10 + (c - '0');
     if (decimals >= 0) ++decimals;
   }
-  double value = static_cast<double>(digits) / kPowersOfTen[decimals < 0 ? 0 : decimals];
-  return negative ? -value : value;
+  return ScaledDigits(digits, decimals, negative);
+}
+
+// The same plain decimals read straight from the text, blanks skipped, with
+// no copy: nearly every field and code is one. Nothing when the text needs
+// the general reading (no digit, a radix prefix, more than 15 digits, or
+// what may start an exponent).
+std::optional<double> PlainDecimal(std::u16string_view text) {
+  bool negative = false;
+  bool sign_allowed = true;
+  std::int64_t digits = 0;
+  int count = 0;
+  int decimals = -1;
+  char16_t end = u'\0';  // the character after the number
+  for (char16_t c : text) {
+    if (IsBlank(c)) continue;
+    if (IsDigit(c)) {
+      if (++count > 15) return std::nullopt;
+      digits = digits * 10 + (c - u'0');
+      if (decimals >= 0) ++decimals;
+    } else if (c == u'.' && decimals < 0) {
+      decimals = 0;
+    } else if ((c == u'+' || c == u'-') && sign_allowed) {
+      negative = c == u'-';
+    } else {
+      end = c;
+      break;
+    }
+    sign_allowed = false;
+  }
+  if (count == 0 || end == u'E' || end == u'e' || end == u'D' || end == u'd') return std::nullopt;
+  return ScaledDigits(digits, decimals, negative);
 }
 
 }  // namespace
 
 double NumericValue(std::u16string_view text) {
+  if (std::optional<double> value = PlainDecimal(text)) return *value;
+  return internal::GeneralNumericValue(text);
+}
+
+namespace internal {
+
+double GeneralNumericValue(std::u16string_view text) {
   std::size_t i = 0;
   if (Peek(text, i) == u'&' && i + 1 < text.size()) {
     char16_t kind = text[i + 1];
@@ -116,6 +155,8 @@ double NumericValue(std::u16string_view text) {
   if (std::optional<double> value = ExactDecimal(number)) return *value;
   return std::strtod(number.c_str(), nullptr);
 }
+
+}  // namespace internal
 
 double RoundHalfEven(double value) { return std::nearbyint(value); }
 

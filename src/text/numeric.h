@@ -14,6 +14,12 @@ namespace bc {
 // numbers. "12.5m" reads 12.5, "1,000" reads 1, "QVN" reads 0.
 double NumericValue(std::u16string_view text);
 
+namespace internal {
+// NumericValue without its quick reading of plain decimals, which must agree
+// with it (tests compare the two).
+double GeneralNumericValue(std::u16string_view text);
+}  // namespace internal
+
 // Halves go to the even neighbour: 2.5 gives 2, 3.5 gives 4.
 double RoundHalfEven(double value);
 
