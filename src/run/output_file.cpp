@@ -24,9 +24,10 @@ OutputFile::OutputFile(const std::filesystem::path& host, std::u16string shown_n
 OutputFile::~OutputFile() = default;
 
 void OutputFile::WriteLine(std::u16string_view line) {
-  std::string bytes = EncodeAnsi(line);
-  bytes += "\r\n";
-  if (!file_ || !file_->Write(bytes)) throw RunError(CannotWriteMessage(shown_name_));
+  line_bytes_.clear();
+  AppendAnsi(line, &line_bytes_);
+  line_bytes_ += "\r\n";
+  if (!file_ || !file_->Write(line_bytes_)) throw RunError(CannotWriteMessage(shown_name_));
 }
 
 void OutputFile::Close() {

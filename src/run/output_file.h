@@ -33,6 +33,7 @@ class OutputFile {
  private:
   std::unique_ptr<WritableFile> file_;
   std::u16string shown_name_;
+  std::string line_bytes_;  // the line being written, its room kept for the next
 };
 
 }  // namespace bc

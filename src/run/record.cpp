@@ -9,21 +9,20 @@
 namespace bc {
 namespace {
 
-std::u16string ApplyFieldRules(std::u16string_view field) {
-  if (NumericValue(field) == 9999) return u"0.0";
-  if (field == u"@") return u" ";
-  std::u16string out;
-  out.reserve(field.size());
-  for (char16_t c : field) {
-    if (c == u'_') {
-      out.push_back(u' ');
-    } else if (c == u'＿') {
-      out.append(u"  ");
-    } else {
-      out.push_back(c);
+// Writes field into slot with the field rules applied, reusing the slot's
+// room: every field of every line passes here.
+void ApplyFieldRules(std::u16string_view field, std::u16string& slot) {
+  if (NumericValue(field) == 9999) {
+    slot = u"0.0";
+  } else if (field == u"@") {
+    slot = u" ";
+  } else {
+    slot.assign(field);
+    std::replace(slot.begin(), slot.end(), u'_', u' ');
+    for (std::size_t at = slot.find(u'＿'); at != std::u16string::npos; at = slot.find(u'＿', at)) {
+      slot.replace(at, 1, u"  ");
     }
   }
-  return out;
 }
 
 }  // namespace
@@ -47,7 +46,7 @@ bool SplitRecord(std::u16string_view line, Record& record) {
   while (true) {
     std::size_t k = line.find(u' ', p);
     std::u16string_view field = line.substr(p, k == std::u16string_view::npos ? k : k - p);
-    record.fields[++count] = ApplyFieldRules(field);
+    ApplyFieldRules(field, record.fields[++count]);
     if (k == std::u16string_view::npos) break;
     p = k + 1;
   }

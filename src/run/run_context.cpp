@@ -28,12 +28,16 @@ RunContext::RunContext(const Environment& env, LineReader& source, Record& recor
       store_(*own_store_) {}
 
 void RunContext::Next() {
-  std::u16string line = source_.ReadLine();
-  Resplit(line, source_.line_number());
+  current_line_ = source_.ReadLine();
+  SplitCurrentLine(source_.line_number());
 }
 
 void RunContext::Resplit(std::u16string_view line, long line_number) {
-  current_line_ = std::u16string(line);
+  current_line_.assign(line);
+  SplitCurrentLine(line_number);
+}
+
+void RunContext::SplitCurrentLine(long line_number) {
   record_.line_number = line_number;
   if (!SplitRecord(current_line_, record_)) {
     throw RunError::AtLine(TooManyFieldsMessage(), record_.line_number);

@@ -114,6 +114,8 @@ class RunContext {
   }
 
  private:
+  void SplitCurrentLine(long line_number);
+
   const Environment& env_;
   LineReader& source_;
   Record& record_;

@@ -100,11 +100,18 @@ AnsiCharReader::AnsiCharReader(std::string_view bytes)
       pair_(GetTables().pair.data()) {}
 
 std::string EncodeAnsi(std::u16string_view text) {
+  std::string bytes;
+  AppendAnsi(text, &bytes);
+  return bytes;
+}
+
+void AppendAnsi(std::u16string_view text, std::string* bytes) {
   const Tables& t = GetTables();
   // Filled through a pointer into room for the longest result: the run
   // encodes every field it measures or writes, so this is a hot loop.
-  std::string bytes(text.size() * 2, '\0');
-  char* out = bytes.data();
+  std::size_t start = bytes->size();
+  bytes->resize(start + text.size() * 2);
+  char* out = bytes->data() + start;
   for (char16_t c : text) {
     std::uint16_t code = t.encode[c];
     if (code == kNoCode) {
@@ -116,8 +123,7 @@ std::string EncodeAnsi(std::u16string_view text) {
       *out++ = static_cast<char>(code);
     }
   }
-  bytes.resize(static_cast<std::size_t>(out - bytes.data()));
-  return bytes;
+  bytes->resize(static_cast<std::size_t>(out - bytes->data()));
 }
 
 int AnsiCharWidth(char16_t c) {

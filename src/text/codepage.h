@@ -52,6 +52,10 @@ inline char16_t AnsiCharReader::Next() {
 // Text to bytes. A character the code page lacks becomes "?".
 std::string EncodeAnsi(std::u16string_view text);
 
+// Appends the bytes EncodeAnsi gives to *bytes, for a writer that reuses one
+// buffer from line to line.
+void AppendAnsi(std::u16string_view text, std::string* bytes);
+
 // Number of code-page bytes of one character: 2 for a double-byte character,
 // 1 otherwise (a character the code page lacks is written as one "?").
 int AnsiCharWidth(char16_t c);

@@ -20,6 +20,17 @@ TEST(OutputFileTest, FileLeftOpenByAStoppedRunKeepsItsLines) {
   EXPECT_EQ(ReadBytes(dir.path() / "X1.TXT"), "  1,\x8D\xBB\r\n");
 }
 
+TEST(OutputFileTest, LinesOfEveryLengthFollowOneAnother) {
+  ScratchFolder dir;
+  OutputFile out(dir.path() / "X1.TXT", u"D:\\X1.TXT");
+  out.WriteLine(u"  1,砂質シルト,礫");
+  out.WriteLine(u"");
+  out.WriteLine(u"2,a");
+  out.Close();
+  EXPECT_EQ(ReadBytes(dir.path() / "X1.TXT"),
+            "  1,\x8D\xBB\x8E\xBF\x83\x56\x83\x8B\x83\x67,\xE2\x49\r\n\r\n2,a\r\n");
+}
+
 #ifndef _WIN32
 TEST(OutputFileTest, LinkAtTheNameIsNeverWrittenThrough) {
   ScratchFolder dir;

@@ -25,6 +25,9 @@ TEST(SplitRecordTest, CutsAtSingleSpacesAndAppliesFieldRules) {
   EXPECT_EQ(r.Field(2), u"0.0");
   ASSERT_TRUE(SplitRecord(u"1003 A＿B", r));
   EXPECT_EQ(r.Field(2), u"A  B");
+  ASSERT_TRUE(SplitRecord(u"1003 ＿＿A_＿_B＿ 9999", r));
+  EXPECT_EQ(r.Field(2), u"    A    B  ");
+  EXPECT_EQ(r.Field(3), u"0.0");
 }
 
 TEST(SplitRecordTest, EmptyFieldsFromExtraSpaces) {

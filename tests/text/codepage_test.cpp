@@ -43,6 +43,16 @@ TEST(CodePageTest, MissingCharactersEncodeAsQuestionMark) {
   EXPECT_EQ(AnsiCharWidth(u'ｱ'), 1);
 }
 
+TEST(CodePageTest, AppendingKeepsTheBytesBefore) {
+  std::string bytes = "1,";
+  AppendAnsi(u"砂a", &bytes);
+  AppendAnsi(u"", &bytes);
+  AppendAnsi(u"\u4E02", &bytes);
+  EXPECT_EQ(bytes,
+            "1,\x8D\xBB"
+            "a?");
+}
+
 TEST(CodePageTest, InvalidAndTruncatedBytesNeverCrash) {
   EXPECT_EQ(DecodeAnsi("A\x82"), u"A\uFFFD");  // lead byte at the end
   EXPECT_EQ(DecodeAnsi("\x82\x20"
