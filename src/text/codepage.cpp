@@ -113,6 +113,10 @@ void AppendAnsi(std::u16string_view text, std::string* bytes) {
   bytes->resize(start + text.size() * 2);
   char* out = bytes->data() + start;
   for (char16_t c : text) {
+    if (c < 0x80) {  // ASCII is its own byte, and most of every output line
+      *out++ = static_cast<char>(c);
+      continue;
+    }
     std::uint16_t code = t.encode[c];
     if (code == kNoCode) {
       *out++ = '?';
@@ -127,6 +131,7 @@ void AppendAnsi(std::u16string_view text, std::string* bytes) {
 }
 
 int AnsiCharWidth(char16_t c) {
+  if (c < 0x80) return 1;  // most characters measured, without the table
   std::uint16_t code = GetTables().encode[c];
   return code != kNoCode && code > 0xFF ? 2 : 1;
 }

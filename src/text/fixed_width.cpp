@@ -66,10 +66,11 @@ std::u16string FormatFixed2(int width, float value) {
 
 std::u16string FitToWidth(std::u16string_view source, int width) {
   std::size_t limit = width > 0 ? static_cast<std::size_t>(width) : 0;
-  if (AnsiSize(source) <= limit) {
+  std::size_t size = AnsiSize(source);
+  if (size <= limit) {
     std::u16string padded(source);
-    padded.append(limit, u' ');
-    return AnsiLeftBytes(padded, limit);
+    padded.append(limit - size, u' ');
+    return padded;
   }
   std::size_t sum = 0;
   for (char16_t c : source) {
