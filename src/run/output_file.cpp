@@ -26,6 +26,16 @@ OutputFile::~OutputFile() = default;
 void OutputFile::WriteLine(std::u16string_view line) {
   line_bytes_.clear();
   AppendAnsi(line, &line_bytes_);
+  WriteLineBytes();
+}
+
+void OutputFile::WriteLine(std::initializer_list<std::u16string_view> pieces) {
+  line_bytes_.clear();
+  for (std::u16string_view piece : pieces) AppendAnsi(piece, &line_bytes_);
+  WriteLineBytes();
+}
+
+void OutputFile::WriteLineBytes() {
   line_bytes_ += "\r\n";
   if (!file_ || !file_->Write(line_bytes_)) throw RunError(CannotWriteMessage(shown_name_));
 }

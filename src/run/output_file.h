@@ -3,6 +3,7 @@
 #define BORINGCONV_RUN_OUTPUT_FILE_H_
 
 #include <filesystem>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -25,12 +26,17 @@ class OutputFile {
 
   // Writes the line and CR LF. Throws RunError when the write fails.
   void WriteLine(std::u16string_view line);
+  // Writes the pieces as one line, without joining them first.
+  void WriteLine(std::initializer_list<std::u16string_view> pieces);
 
   // Flushes and closes; throws RunError when that fails (a full disk shows
   // here). The destructor closes a file not closed yet without reporting.
   void Close();
 
  private:
+  // Ends line_bytes_ with CR LF and writes it.
+  void WriteLineBytes();
+
   std::unique_ptr<WritableFile> file_;
   std::u16string shown_name_;
   std::string line_bytes_;  // the line being written, its room kept for the next

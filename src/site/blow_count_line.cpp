@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "run/run_context.h"
+#include "text/concat.h"
 #include "text/numeric.h"
 #include "text/str_form.h"
 
@@ -15,8 +16,12 @@ namespace {
 std::int16_t SumStages(Record& record, int first) {
   std::int16_t sum = 0;
   for (int i = first; i < first + 3; ++i) {
-    if (NumericValue(record.Field(i)) == -1) record.MutableField(i) = u"0";
-    sum = Int16OrStop(sum + NumericValue(record.Field(i)));
+    double stage = NumericValue(record.Field(i));
+    if (stage == -1) {
+      record.MutableField(i) = u'0';
+      stage = 0;
+    }
+    sum = Int16OrStop(sum + stage);
   }
   return sum;
 }
@@ -44,11 +49,15 @@ std::optional<std::u16string> BlowCountLine(Record& record, std::int16_t number)
   if (top == 0.0f && bottom == 0.0f) return std::nullopt;
   std::int16_t blows = SumStages(record, 7);
   std::int16_t length = SumStages(record, 4);
-  std::u16string line = R3(StrInteger(number)) + u"," + RightFit(record.Field(2), 7);
-  line += u"," + R3(StrInteger(blows)) + u"," + R3(StrInteger(NValue(blows, length)));
-  line += u"," + R3(StrInteger(length));
+  std::u16string line = Concat({R3(StrInteger(number)), u",", RightFit(record.Field(2), 7), u",",
+                                R3(StrInteger(blows)), u",", R3(StrInteger(NValue(blows, length))),
+                                u",", R3(StrInteger(length))});
+  line.reserve(line.size() + 3 * 8);  // the stages below
   for (int k = 4; k <= 6; ++k) {
-    line += u"," + R3(record.Field(k + 3)) + u"," + R3(record.Field(k));
+    line += u',';
+    line += R3(record.Field(k + 3));
+    line += u',';
+    line += R3(record.Field(k));
   }
   return line;
 }

@@ -24,8 +24,8 @@ std::u16string DepthColumn(std::u16string_view depth_text) {
 
 void WriteTextLine(OutputFile& out, LayerTextState& state, std::u16string_view depth_text,
                    std::u16string_view text) {
-  out.WriteLine(RightFit(StrInteger(state.counter), 3) + u"," + DepthColumn(depth_text) + u",\"" +
-                FitToWidth(text, static_cast<int>(kLayerTextWidth)) + u"\"");
+  out.WriteLine({RightFit(StrInteger(state.counter), 3), u",", DepthColumn(depth_text), u",\"",
+                 FitToWidth(text, static_cast<int>(kLayerTextWidth)), u"\""});
   Advance(state.counter);
 }
 

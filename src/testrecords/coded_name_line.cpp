@@ -20,10 +20,10 @@ void WriteCodedNameLine(RunContext& ctx, OutputFile& out, std::int16_t& counter,
   std::u16string first_code = LookUpCodedName(ctx, u"L18.TXT", names.first);
   std::u16string second_code = LookUpCodedName(ctx, u"L18B.TXT", names.second);
   if (NumericValue(record.Field(3)) < 0) record.MutableField(3) = u"  ";
-  out.WriteLine(LineNumberColumn(counter) + u"," + RightFit(record.Field(2), 7) + u"," +
-                RightFit(record.Field(3), 3) + u"," + RightFit(first_code, 2) + u"," + names.first +
-                u"," + RightFit(second_code, 2) + u"," + names.second + u"," +
-                FitToWidth(record.Field(4), 30));
+  out.WriteLine({LineNumberColumn(counter), u",", RightFit(record.Field(2), 7), u",",
+                 RightFit(record.Field(3), 3), u",", RightFit(first_code, 2), u",", names.first,
+                 u",", RightFit(second_code, 2), u",", names.second, u",",
+                 FitToWidth(record.Field(4), 30)});
   Advance(counter);
 }
 

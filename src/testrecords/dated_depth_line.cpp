@@ -33,8 +33,8 @@ void WriteDatedDepthLine(OutputFile& out, std::int16_t& counter, Record& record,
   }
   ToTwoDigits(month);
   ToTwoDigits(day);
-  std::u16string date = std::u16string(TrimLeftBlanks(year)) + u"/" + month + u"/" + day;
-  out.WriteLine(LineNumberColumn(counter) + u"," + date + u"," + RightFit(record.Field(2), 7));
+  out.WriteLine({LineNumberColumn(counter), u",", TrimLeftBlanks(year), u"/", month, u"/", day,
+                 u",", RightFit(record.Field(2), 7)});
   Advance(counter);
 }
 

@@ -5,6 +5,7 @@
 
 #include "run/run_context.h"
 #include "testrecords/line_number_column.h"
+#include "text/concat.h"
 #include "text/fixed_width.h"
 #include "text/numeric.h"
 #include "text/str_form.h"
@@ -26,7 +27,7 @@ void CutAtRange(std::u16string& field) {
 }
 
 std::u16string DepthColumns(std::int16_t counter, const Record& record) {
-  return LineNumberColumn(counter) + u"," + RightFit(record.Field(2), 7) + u",";
+  return Concat({LineNumberColumn(counter), u",", RightFit(record.Field(2), 7), u","});
 }
 
 // Hundredths of depth per minute for a field 5 in seconds, rounded half up:
@@ -46,8 +47,8 @@ void WriteRateLine(OutputFile& out, std::int16_t& counter, Record& record, float
   float interval =
       SingleOrStop(NumericValue(record.Field(2)) - static_cast<double>(previous_depth));
   double rate = RateOf(interval, NumericValue(seconds));
-  out.WriteLine(DepthColumns(counter, record) + RightFit(StrDouble(rate), 3) + u"," +
-                FormatFixed2(5, interval) + u"," + RightFit(seconds, 4));
+  out.WriteLine({DepthColumns(counter, record), RightFit(StrDouble(rate), 3), u",",
+                 FormatFixed2(5, interval), u",", RightFit(seconds, 4)});
   Advance(counter);
 }
 
@@ -57,7 +58,7 @@ void WriteReadingLine(OutputFile& out, std::int16_t& counter, Record& record) {
   if (IsBlankText(first) && IsBlankText(second)) return;
   CutAtRange(first);
   CutAtRange(second);
-  out.WriteLine(DepthColumns(counter, record) + RightFit(first, 3) + u"," + RightFit(second, 3));
+  out.WriteLine({DepthColumns(counter, record), RightFit(first, 3), u",", RightFit(second, 3)});
   Advance(counter);
 }
 
@@ -68,12 +69,12 @@ void WriteRangeLines(OutputFile& g81, OutputFile& g82, std::int16_t& counter,
   if (IsBlankText(record.Field(8)) && IsBlankText(low) && IsBlankText(high)) return;
   std::u16string range = high;
   if (!IsBlankText(record.Field(10))) range = record.Field(10) + u"・" + high;
-  g81.WriteLine(DepthColumns(counter, record) + record.Field(8) + u"," + low + u"," + range);
+  g81.WriteLine({DepthColumns(counter, record), record.Field(8), u",", low, u",", range});
   std::u16string width = u"   ";
   if (!HasRange(high) && !HasRange(low)) {
     width = RightFit(StrDouble(NumericValue(high) - NumericValue(low)), 3);
   }
-  g82.WriteLine(DepthColumns(counter, record) + width);
+  g82.WriteLine({DepthColumns(counter, record), width});
   Advance(counter);
 }
 

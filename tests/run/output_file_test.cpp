@@ -26,9 +26,12 @@ TEST(OutputFileTest, LinesOfEveryLengthFollowOneAnother) {
   out.WriteLine(u"  1,砂質シルト,礫");
   out.WriteLine(u"");
   out.WriteLine(u"2,a");
+  out.WriteLine({u"  3", u",", u"", u"砂", std::u16string(u"礫")});
+  out.WriteLine({u"", u""});
   out.Close();
   EXPECT_EQ(ReadBytes(dir.path() / "X1.TXT"),
-            "  1,\x8D\xBB\x8E\xBF\x83\x56\x83\x8B\x83\x67,\xE2\x49\r\n\r\n2,a\r\n");
+            "  1,\x8D\xBB\x8E\xBF\x83\x56\x83\x8B\x83\x67,\xE2\x49\r\n\r\n2,a\r\n"
+            "  3,\x8D\xBB\xE2\x49\r\n\r\n");
 }
 
 #ifndef _WIN32
