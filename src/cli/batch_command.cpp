@@ -6,6 +6,7 @@
 #include "cli/preview_file.h"
 #include "cli/terminal.h"
 #include "conversion/conversion.h"
+#include "environment/folder_entries.h"
 #include "run/run_error.h"
 
 namespace bc {
@@ -30,6 +31,32 @@ class WaitLineUi : public RunUi {
   std::FILE* err_;
 };
 
+// Makes each boring's folder before its run, from one reading of the root
+// kept for the whole batch. A run that finds its folder missing looks for it
+// under every letter case by reading the whole root, several times over, and
+// a root that fills with a site's borings would make that the batch's main
+// cost.
+class BoringFolders {
+ public:
+  explicit BoringFolders(const Environment& env) : env_(env) {}
+
+  // destination is ROOT\<stem>. While the root is missing the run makes it,
+  // asking as usual; a folder that cannot be made is the run's to report.
+  void Make(const std::u16string& destination) {
+    std::size_t cut = destination.rfind(u'\\');
+    if (!root_) {
+      std::filesystem::path root = env_.HostPath(destination.substr(0, cut));
+      if (!FileSystem::Default().Exists(root)) return;
+      root_.emplace(root);
+    }
+    FileSystem::Default().CreateFolder(root_->Entry(destination.substr(cut + 1)));
+  }
+
+ private:
+  const Environment& env_;
+  std::optional<FolderEntries> root_;
+};
+
 std::filesystem::path SourcePath(const Environment& env, const std::u16string& text) {
   return IsDrivePath(text) ? env.HostPath(text) : ToHostPath(text);
 }
@@ -47,6 +74,8 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
   // One store for the whole batch: the folder's lock is taken once, and each
   // table is read once however many borings there are.
   std::unique_ptr<PatternStore> store;
+  bool create_folders = call.answer.value_or(true);
+  BoringFolders folders(env);
   ConvertOne convert = [&](const BatchItem& item, RunUi& ui) {
     RunRequest request{FromHostPath(item.source), item.destination, call.patdat};
     if (!store) {
@@ -58,6 +87,7 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
         return false;
       }
     }
+    if (create_folders) folders.Make(item.destination);
     std::optional<PreviewFile> preview;
     if (call.previews) {
       std::u16string stem = item.destination.substr(item.destination.rfind(u'\\') + 1);
@@ -71,7 +101,6 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
     return !failure;
   };
   BatchProgress progress(err, ErrorIsTerminal());
-  bool create_folders = call.answer.value_or(true);
   std::vector<BatchResult> results = RunBatch(items, convert, create_folders, progress);
   WriteText(out, BatchSummary(results));
   for (const BatchResult& result : results) {

@@ -16,7 +16,7 @@ void HashIndex::Reserve(std::size_t count) {
 }
 
 void HashIndex::Add(std::size_t hash) {
-  hashes_.push_back(hash);
+  hashes_.push_back(static_cast<std::uint32_t>(hash));
   next_.push_back(kNone);
   // At most one entry per two buckets keeps the chains short.
   if (hashes_.size() * 2 > heads_.size()) {
@@ -29,8 +29,9 @@ void HashIndex::Add(std::size_t hash) {
 std::vector<std::size_t> HashIndex::Find(std::size_t hash) const {
   std::vector<std::size_t> found;
   if (heads_.empty()) return found;
-  for (std::uint32_t entry = heads_[Bucket(hash)]; entry != kNone; entry = next_[entry]) {
-    if (hashes_[entry] == hash) found.push_back(entry);
+  const auto low = static_cast<std::uint32_t>(hash);
+  for (std::uint32_t entry = heads_[Bucket(low)]; entry != kNone; entry = next_[entry]) {
+    if (hashes_[entry] == low) found.push_back(entry);
   }
   std::reverse(found.begin(), found.end());  // chains run from the newest
   return found;

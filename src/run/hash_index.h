@@ -1,6 +1,8 @@
 // Entries of a table that only grows, found by the hash of their key: one
 // flat array of chains, so that indexing a large table costs no allocation
-// per entry and no sort.
+// per entry and no sort. Only the low 32 bits of a hash are kept: a large
+// table's index is the run's largest memory, and equal keys are compared by
+// the caller anyway.
 #ifndef BORINGCONV_RUN_HASH_INDEX_H_
 #define BORINGCONV_RUN_HASH_INDEX_H_
 
@@ -27,10 +29,10 @@ class HashIndex {
  private:
   static constexpr std::uint32_t kNone = 0xFFFFFFFF;
 
-  std::size_t Bucket(std::size_t hash) const { return hash & (heads_.size() - 1); }
+  std::size_t Bucket(std::uint32_t hash) const { return hash & (heads_.size() - 1); }
   void Link(std::size_t entry);
 
-  std::vector<std::size_t> hashes_;
+  std::vector<std::uint32_t> hashes_;
   std::vector<std::uint32_t> next_;   // the entry added before it to its bucket
   std::vector<std::uint32_t> heads_;  // the entry added last to each bucket
 };

@@ -115,12 +115,17 @@ void PatternTable::Reset(std::string bytes) {
 
 // Takes the lines of bytes_ from offset `from` on, which start a line.
 void PatternTable::AddLines(std::size_t from) {
+  if (bytes_.size() > 0xFFFFFFFFu)
+    throw RunError(u"表が大きすぎて読めません（4 GB 以上）: " + shown_);
   std::size_t first = entries_.size();
   const char* base = bytes_.data();
   ForEachTableLine(std::string_view(bytes_).substr(from), [this, base](std::string_view line) {
     // A blank is the space only, a byte no double-byte character ends in.
-    if (line.find_first_not_of(' ') != std::string_view::npos) entries_.push_back(lines_.size());
-    lines_.push_back({static_cast<std::size_t>(line.data() - base), line.size()});
+    if (line.find_first_not_of(' ') != std::string_view::npos) {
+      entries_.push_back(static_cast<std::uint32_t>(lines_.size()));
+    }
+    lines_.push_back(
+        {static_cast<std::uint32_t>(line.data() - base), static_cast<std::uint32_t>(line.size())});
   });
   for (std::size_t i = first; i < entries_.size(); ++i) {
     if (counted_) Count(i);

@@ -7,6 +7,7 @@
 #define BORINGCONV_RUN_PATTERN_STORE_H_
 
 #include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -49,9 +50,11 @@ class PatternTable {
 
  private:
   friend class PatternStore;
+  // Offsets into the bytes, which stay below 4 GiB (Table checks), in 32
+  // bits: the lines of a large table are the run's largest memory.
   struct Span {
-    std::size_t begin;
-    std::size_t size;
+    std::uint32_t begin;
+    std::uint32_t size;
   };
   std::string_view LineBytes(std::size_t line) const {
     return std::string_view(bytes_).substr(lines_[line].begin, lines_[line].size);
@@ -68,8 +71,8 @@ class PatternTable {
   TableTail tail_;
   std::string bytes_;
   std::vector<Span> lines_;
-  std::vector<std::size_t> entries_;  // the line of each entry
-  bool counted_ = false;              // highest_code_ covers every entry
+  std::vector<std::uint32_t> entries_;  // the line of each entry
+  bool counted_ = false;                // highest_code_ covers every entry
   double highest_code_ = 0;
   std::map<TableKey, HashIndex> indexes_;
 };

@@ -1,5 +1,6 @@
 #include "soil/layer_attribute_lines.h"
 
+#include <optional>
 #include <string>
 
 #include "soil/range_split.h"
@@ -33,32 +34,36 @@ TableKey NameKey(int attribute) { return {attribute == 5 ? 2u : 1u, TableKey::Wi
 // too, so that a half written to the table as it came is found there again
 // next time. An empty half is no name: it must not take the code of an
 // entry that lacks its name.
-double LookUpHalves(PatternTable& table, int attribute, std::array<HalfCode, 2>& halves) {
+void LookUpHalves(PatternTable& table, int attribute, std::array<HalfCode, 2>& halves) {
   for (HalfCode& half : halves) {
     std::u16string wanted = ToFullWidth(half.half);
     if (wanted.empty()) continue;
     std::vector<std::size_t> found = table.Find(NameKey(attribute), wanted);
     if (!found.empty()) half.code = table.Item(found.back(), 0);
   }
-  double highest = table.HighestCode();
-  return highest > 0 ? RoundHalfEven(highest) : 0;
 }
 
-// Gives each new, non-blank half the next free code and appends it to the
-// table, while codes stay below 100; past that the half is counted.
-void AddNewHalves(RunContext& ctx, int attribute, double next_code,
-                  std::array<HalfCode, 2>& halves) {
+// Gives each new, non-blank half the next free code (one above the table's
+// highest, read only when a half needs it: a large table's codes are
+// otherwise never looked at) and appends it to the table, while codes stay
+// below 100; past that the half is counted.
+void AddNewHalves(RunContext& ctx, int attribute, std::array<HalfCode, 2>& halves) {
   std::u16string table = TableName(attribute);
+  std::optional<double> next_code;
   for (HalfCode& half : halves) {
     if (IsBlankText(half.half) || !IsBlankText(half.code)) continue;
-    if (next_code >= kCodeLimit) {
+    if (!next_code) {
+      double highest = ctx.store().Table(table).HighestCode();
+      next_code = (highest > 0 ? RoundHalfEven(highest) : 0) + 1;
+    }
+    if (*next_code >= kCodeLimit) {
       ctx.full_tables.CountName(ctx.PatdatName(table));
       continue;
     }
-    half.code = RightFit(StrInteger(static_cast<long long>(next_code)), 2);
+    half.code = RightFit(StrInteger(static_cast<long long>(*next_code)), 2);
     std::u16string spare = attribute == 5 ? u"      ," : u"";
     ctx.store().Append(table, half.code + u"," + spare + half.half);
-    next_code += 1;
+    *next_code += 1;
   }
 }
 
@@ -69,8 +74,8 @@ void WriteLayerAttributeLines(RunContext& ctx, AttributeFiles& out, const Record
   for (int attribute = 1; attribute <= kAttributeCount; ++attribute) {
     RangeParts parts = SplitAtRange(record.Field(4 + attribute));
     std::array<HalfCode, 2> halves = {HalfCode{parts.first}, HalfCode{parts.second}};
-    double highest = LookUpHalves(ctx.store().Table(TableName(attribute)), attribute, halves);
-    AddNewHalves(ctx, attribute, highest + 1, halves);
+    LookUpHalves(ctx.store().Table(TableName(attribute)), attribute, halves);
+    AddNewHalves(ctx, attribute, halves);
 
     std::size_t index = static_cast<std::size_t>(attribute - 1);
     std::int16_t& counter = out.counters[index];

@@ -100,5 +100,21 @@ TEST_F(BatchTest, ExitCodesAndPictures) {
   EXPECT_EQ(RunProgram(one, "--patdat patdat --into out no-such-folder", &output), 1);
 }
 
+// The batch makes each boring's folder before its run; a folder of the same
+// name in another letter case is the boring's folder, as it is for a single
+// run, and --no makes none.
+TEST_F(BatchTest, BoringFoldersUnderAnyLetterCaseAndNoneWithNo) {
+  fs::path one = root() / "one";
+  fs::create_directories(one / "out" / "A");
+  std::string output;
+  ASSERT_EQ(RunProgram(one, "--patdat patdat --into out in/a.txt in/c.txt", &output), 0) << output;
+  EXPECT_TRUE(fs::exists(one / "out" / "A" / "CNT.TXT"));
+  EXPECT_FALSE(fs::exists(one / "out" / "a"));
+  EXPECT_TRUE(fs::exists(one / "out" / "c" / "CNT.TXT"));
+
+  EXPECT_EQ(RunProgram(one, "--no --patdat patdat --into out in/b.txt", &output), 1) << output;
+  EXPECT_FALSE(fs::exists(one / "out" / "b"));
+}
+
 }  // namespace
 }  // namespace bc::testing
