@@ -41,24 +41,64 @@ std::u16string LockTimeoutMessage(std::u16string_view folder) {
 
 std::vector<std::u16string> PatternTable::Lines() const {
   std::vector<std::u16string> lines;
-  lines.reserve(lines_.size());
+  lines.reserve(Spans().size());
   for (std::size_t i = 0; i < lines_.size(); ++i) lines.push_back(DecodeAnsi(LineBytes(i)));
   return lines;
 }
 
-PatternTable::Items PatternTable::Entry(std::size_t i) const {
-  return ReadFreeFormatItems(DecodeAnsi(LineBytes(entries_[i])));
+std::size_t PatternTable::size() const {
+  Spans();
+  return entries_.size();
 }
 
-std::u16string PatternTable::Item(std::size_t entry, std::size_t index) const {
-  return DecodeAnsi(AnsiFreeFormatItem(EntryBytes(entry), index));
+PatternTable::Items PatternTable::Entry(std::size_t i) const {
+  return ReadFreeFormatItems(DecodeAnsi(EntryBytes(i)));
 }
+
+PatternTable::EntryId PatternTable::Id(std::size_t i) const { return {Spans()[entries_[i]].begin}; }
 
 std::vector<PatternTable::Items> PatternTable::Entries() const {
   std::vector<Items> entries;
-  entries.reserve(entries_.size());
+  entries.reserve(size());
   for (std::size_t i = 0; i < entries_.size(); ++i) entries.push_back(Entry(i));
   return entries;
+}
+
+PatternTable::Items PatternTable::Entry(EntryId id) const {
+  return ReadFreeFormatItems(DecodeAnsi(LineAt(id)));
+}
+
+std::u16string PatternTable::Item(EntryId id, std::size_t index) const {
+  return DecodeAnsi(AnsiFreeFormatItem(LineAt(id), index));
+}
+
+// A line runs to the first CR or LF, as the splitting of the bytes has it.
+std::string_view PatternTable::LineAt(EntryId id) const {
+  std::string_view rest = std::string_view(bytes_).substr(id.offset);
+  return rest.substr(0, rest.find_first_of("\r\n"));
+}
+
+const std::vector<PatternTable::Span>& PatternTable::Spans() const {
+  if (!split_) {
+    lines_.reserve(bytes_.size() / 16);  // a guess that spares most regrowing
+    entries_.reserve(bytes_.size() / 16);
+    Split(0);
+    split_ = true;
+  }
+  return lines_;
+}
+
+// Takes the lines of bytes_ from offset `from` on, which start a line.
+void PatternTable::Split(std::size_t from) const {
+  const char* base = bytes_.data();
+  ForEachTableLine(std::string_view(bytes_).substr(from), [this, base](std::string_view line) {
+    // A blank is the space only, a byte no double-byte character ends in.
+    if (line.find_first_not_of(' ') != std::string_view::npos) {
+      entries_.push_back(static_cast<std::uint32_t>(lines_.size()));
+    }
+    lines_.push_back(
+        {static_cast<std::uint32_t>(line.data() - base), static_cast<std::uint32_t>(line.size())});
+  });
 }
 
 // Codes are mostly a few plain digits, read here without decoding.
@@ -77,7 +117,7 @@ void PatternTable::Count(std::size_t i) {
 double PatternTable::HighestCode() {
   if (!counted_) {
     highest_code_ = 0;
-    for (std::size_t i = 0; i < entries_.size(); ++i) Count(i);
+    for (std::size_t i = 0; i < size(); ++i) Count(i);
     counted_ = true;
   }
   return highest_code_;
@@ -86,7 +126,7 @@ double PatternTable::HighestCode() {
 HashIndex& PatternTable::IndexOf(const TableKey& key) {
   auto [index, made] = indexes_.try_emplace(key);
   if (made) {
-    index->second.Reserve(entries_.size());
+    index->second.Reserve(size());
     for (std::size_t i = 0; i < entries_.size(); ++i) {
       index->second.Add(KeyHash(key, EntryBytes(i)));
     }
@@ -94,39 +134,83 @@ HashIndex& PatternTable::IndexOf(const TableKey& key) {
   return index->second;
 }
 
-std::vector<std::size_t> PatternTable::Find(const TableKey& key, std::u16string_view text) {
-  std::vector<std::size_t> found = IndexOf(key).Find(KeyHash(text));
-  std::erase_if(found, [&](std::size_t i) { return KeyText(key, EntryBytes(i)) != text; });
+std::vector<PatternTable::EntryId> PatternTable::Find(const TableKey& key,
+                                                      std::u16string_view text) {
+  if (!indexes_.contains(key) && searches_ < kSearchesBeforeIndex) {
+    if (std::optional<std::string> spelling = KeyBytes(key, text)) {
+      if (auto found = Search(key, text, *spelling)) return *found;
+    }
+  }
+  std::vector<EntryId> found;
+  for (std::size_t i : IndexOf(key).Find(KeyHash(text))) {
+    if (KeyText(key, EntryBytes(i)) == text) found.push_back(Id(i));
+  }
+  return found;
+}
+
+// Every line holding the spelling, its key compared in full. The search
+// runs from the spelling's rarest byte, which memchr finds fast; nothing
+// when even that byte is so common that the index would be cheaper. How
+// common a byte is, the table's first 16 KiB tell.
+std::optional<std::vector<PatternTable::EntryId>> PatternTable::Search(
+    const TableKey& key, std::u16string_view text, const std::string& spelling) {
+  constexpr std::size_t kSample = 16 * 1024;
+  if (!bytes_counted_) {
+    for (unsigned char b : std::string_view(bytes_).substr(0, kSample)) ++byte_counts_[b];
+    bytes_counted_ = true;
+  }
+  std::size_t lead = 0;
+  for (std::size_t i = 1; i < spelling.size(); ++i) {
+    if (byte_counts_[static_cast<unsigned char>(spelling[i])] <
+        byte_counts_[static_cast<unsigned char>(spelling[lead])]) {
+      lead = i;
+    }
+  }
+  const double share =
+      static_cast<double>(byte_counts_[static_cast<unsigned char>(spelling[lead])]) /
+      static_cast<double>(std::min(bytes_.size(), kSample));
+  if (share > 1.0 / 256) return std::nullopt;
+  ++searches_;
+  std::vector<EntryId> found;
+  const std::string_view all(bytes_);
+  std::size_t last_line = std::string_view::npos;
+  for (std::size_t at = all.find(spelling[lead], lead); at != std::string_view::npos;
+       at = all.find(spelling[lead], at + 1)) {
+    std::size_t start = at - lead;
+    if (all.compare(start, spelling.size(), spelling) != 0) continue;
+    std::size_t end_of_last = all.find_last_of("\r\n", start);
+    std::size_t line = end_of_last == std::string_view::npos ? 0 : end_of_last + 1;
+    if (line == last_line) continue;
+    last_line = line;
+    EntryId id{static_cast<std::uint32_t>(line)};
+    if (KeyText(key, LineAt(id)) == text) found.push_back(id);
+  }
   return found;
 }
 
 void PatternTable::Reset(std::string bytes) {
   bytes_ = std::move(bytes);
+  split_ = false;
   lines_.clear();
   entries_.clear();
   indexes_.clear();
   counted_ = false;
+  bytes_counted_ = false;
+  byte_counts_.fill(0);
+  searches_ = 0;
   tail_ = TailOf(bytes_);
-  lines_.reserve(bytes_.size() / 16);  // a guess that spares most regrowing
-  entries_.reserve(bytes_.size() / 16);
-  AddLines(0);
+  AddLines(bytes_.size());
   loaded_ = true;
 }
 
-// Takes the lines of bytes_ from offset `from` on, which start a line.
+// Takes in the lines appended to bytes_ from offset `from` on, which start
+// a line; what has not been split or counted yet waits for its first need.
 void PatternTable::AddLines(std::size_t from) {
   if (bytes_.size() > 0xFFFFFFFFu)
     throw RunError(u"表が大きすぎて読めません（4 GB 以上）: " + shown_);
+  if (!split_) return;
   std::size_t first = entries_.size();
-  const char* base = bytes_.data();
-  ForEachTableLine(std::string_view(bytes_).substr(from), [this, base](std::string_view line) {
-    // A blank is the space only, a byte no double-byte character ends in.
-    if (line.find_first_not_of(' ') != std::string_view::npos) {
-      entries_.push_back(static_cast<std::uint32_t>(lines_.size()));
-    }
-    lines_.push_back(
-        {static_cast<std::uint32_t>(line.data() - base), static_cast<std::uint32_t>(line.size())});
-  });
+  Split(from);
   for (std::size_t i = first; i < entries_.size(); ++i) {
     if (counted_) Count(i);
     for (auto& [key, index] : indexes_) index.Add(KeyHash(key, EntryBytes(i)));

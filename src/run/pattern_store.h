@@ -6,12 +6,14 @@
 #ifndef BORINGCONV_RUN_PATTERN_STORE_H_
 #define BORINGCONV_RUN_PATTERN_STORE_H_
 
+#include <array>
 #include <chrono>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,57 +26,81 @@
 
 namespace bc {
 
-// One table as loaded: its bytes, the lines that hold entries, and indexes
-// built on first use. Lines are decoded only when asked for, and an index
-// decodes only the item it is keyed by, so that a large table costs one pass
-// over its bytes and a few allocations rather than several per line.
+// One table as loaded: its bytes, its lines once something needs them all,
+// and indexes built on first use. A lookup whose key can be spelled in one
+// way only is answered by searching the bytes for that spelling, so that a
+// run making a few lookups in a large table never reads its other lines;
+// other lookups, and a table looked up many times, use a hash index of the
+// keys. Lines are decoded only when asked for.
 class PatternTable {
  public:
   using Items = std::vector<std::u16string>;
+
+  // An entry as a lookup finds it: where its line starts in the bytes.
+  struct EntryId {
+    std::uint32_t offset;
+    auto operator<=>(const EntryId&) const = default;
+  };
 
   // Every line, blank ones included, as a reader of the file sees them.
   std::vector<std::u16string> Lines() const;
 
   // The lines that are not blank, each as its free-format items.
-  std::size_t size() const { return entries_.size(); }
+  std::size_t size() const;
   Items Entry(std::size_t i) const;
-  // Item `index` (zero-based) of an entry, empty when it has fewer.
-  std::u16string Item(std::size_t entry, std::size_t index) const;
+  EntryId Id(std::size_t i) const;
   std::vector<Items> Entries() const;
 
   // The entries whose key is text, in file order.
-  std::vector<std::size_t> Find(const TableKey& key, std::u16string_view text);
+  std::vector<EntryId> Find(const TableKey& key, std::u16string_view text);
+  Items Entry(EntryId id) const;
+  // Item `index` (zero-based) of an entry, empty when it has fewer.
+  std::u16string Item(EntryId id, std::size_t index) const;
 
   // The largest value of the entries' first items, or 0 when none is above 0.
   double HighestCode();
 
  private:
   friend class PatternStore;
-  // Offsets into the bytes, which stay below 4 GiB (Table checks), in 32
+  // Offsets into the bytes, which stay below 4 GiB (AddLines checks), in 32
   // bits: the lines of a large table are the run's largest memory.
   struct Span {
     std::uint32_t begin;
     std::uint32_t size;
   };
+  // Lookups by searching, per table, before the index is worth building.
+  static constexpr int kSearchesBeforeIndex = 64;
+
+  const std::vector<Span>& Spans() const;
   std::string_view LineBytes(std::size_t line) const {
-    return std::string_view(bytes_).substr(lines_[line].begin, lines_[line].size);
+    const Span& span = Spans()[line];
+    return std::string_view(bytes_).substr(span.begin, span.size);
   }
   std::string_view EntryBytes(std::size_t i) const { return LineBytes(entries_[i]); }
+  std::string_view LineAt(EntryId id) const;
   void Reset(std::string bytes);
   void AddLines(std::size_t from);
   void Count(std::size_t i);
   HashIndex& IndexOf(const TableKey& key);
+  void Split(std::size_t from) const;
+  std::optional<std::vector<EntryId>> Search(const TableKey& key, std::u16string_view text,
+                                             const std::string& spelling);
 
   std::filesystem::path host_;
   std::u16string shown_;
   bool loaded_ = false;
   TableTail tail_;
   std::string bytes_;
-  std::vector<Span> lines_;
-  std::vector<std::uint32_t> entries_;  // the line of each entry
-  bool counted_ = false;                // highest_code_ covers every entry
+  // The lines and entries, split from the bytes on first need.
+  mutable bool split_ = false;
+  mutable std::vector<Span> lines_;
+  mutable std::vector<std::uint32_t> entries_;  // the line of each entry
+  bool counted_ = false;                        // highest_code_ covers every entry
   double highest_code_ = 0;
   std::map<TableKey, HashIndex> indexes_;
+  std::array<std::uint32_t, 256> byte_counts_{};  // in the first 16 KiB
+  bool bytes_counted_ = false;
+  int searches_ = 0;
 };
 
 class PatternStore {

@@ -34,6 +34,10 @@ TableTail TailOf(std::string_view bytes) {
 std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
                            std::u16string_view shown_name) {
   std::string bytes;
+  // Room for the lines a run appends, so that they never move the table.
+  if (std::optional<std::uint64_t> size = fs.FileSize(host)) {
+    bytes.reserve(static_cast<std::size_t>(*size + *size / 8 + 512));
+  }
   switch (fs.ReadFile(host, &bytes)) {
     case ReadStatus::kOk:
       return bytes;

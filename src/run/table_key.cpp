@@ -71,6 +71,20 @@ std::size_t KeyHash(const TableKey& key, std::string_view line) {
   return hash.Value();
 }
 
+std::optional<std::string> KeyBytes(const TableKey& key, std::u16string_view text) {
+  auto width_neutral = [](char16_t c) {
+    return !(c >= u'0' && c <= u'Z') && !(c >= u'\uFF10' && c <= u'\uFF3A') &&
+           !(c >= u'\uFF66' && c <= u'\uFF9F') && !(c >= u'ァ' && c <= u'ー');
+  };
+  if (text.empty()) return std::nullopt;
+  for (char16_t c : text) {
+    if (c == key.stop || !HasOneAnsiForm(c)) return std::nullopt;
+    if (key.width != TableKey::Width::kAsRead && !width_neutral(c)) return std::nullopt;
+  }
+  bool quoted = text[0] == u' ' || text[0] == u'\t';  // an unquoted item starts after its blanks
+  return (quoted ? "\"" : "") + EncodeAnsi(text);
+}
+
 std::size_t KeyHash(std::u16string_view text) {
   CharHash hash;
   for (char16_t c : text) hash.Add(c);

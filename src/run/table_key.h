@@ -7,6 +7,7 @@
 
 #include <compare>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,6 +30,14 @@ std::u16string KeyText(const TableKey& key, std::string_view line);
 // KeyHash(KeyText(key, line)), computed without building the text.
 std::size_t KeyHash(const TableKey& key, std::string_view line);
 std::size_t KeyHash(std::u16string_view text);
+
+// The bytes every line whose key is text holds, when there is one such
+// spelling: each character has one code-page form and no other character
+// takes its form in the key's width (so no digits, capitals or katakana in
+// either width). A text starting with a blank can only be a quoted item, so
+// its spelling starts with the quote. Nothing otherwise, and for an empty
+// text.
+std::optional<std::string> KeyBytes(const TableKey& key, std::u16string_view text);
 
 }  // namespace bc
 

@@ -22,7 +22,7 @@ constexpr TableKey kNameKey{1, TableKey::Width::kFull};
 // not take the code of an entry that lacks its name.
 void LookUp(PatternTable& table, const std::u16string& name, std::u16string& code) {
   if (name.empty()) return;
-  std::vector<std::size_t> found = table.Find(kNameKey, name);
+  std::vector<PatternTable::EntryId> found = table.Find(kNameKey, name);
   if (!found.empty()) code = table.Item(found.back(), 0);
 }
 

@@ -38,7 +38,7 @@ void LookUpHalves(PatternTable& table, int attribute, std::array<HalfCode, 2>& h
   for (HalfCode& half : halves) {
     std::u16string wanted = ToFullWidth(half.half);
     if (wanted.empty()) continue;
-    std::vector<std::size_t> found = table.Find(NameKey(attribute), wanted);
+    std::vector<PatternTable::EntryId> found = table.Find(NameKey(attribute), wanted);
     if (!found.empty()) half.code = table.Item(found.back(), 0);
   }
 }

@@ -43,9 +43,9 @@ SoilEntry EntryOf(const std::vector<std::u16string>& items) {
 // the table's index: the first in file order whose name is the description.
 std::optional<SoilEntry> FindExact(PatternTable& list, std::u16string_view description) {
   if (description.empty()) return std::nullopt;  // an empty name is never matched
-  std::vector<std::size_t> named = list.Find(kNameKey, description);
+  std::vector<PatternTable::EntryId> named = list.Find(kNameKey, description);
   for (const Band& band : kBands) {
-    for (std::size_t i : named) {
+    for (PatternTable::EntryId i : named) {
       PatternTable::Items items = list.Entry(i);
       double value = NumericValue(ItemOrEmpty(items, 0));
       if (value > band.lower && value < band.upper) return EntryOf(items);

@@ -36,7 +36,7 @@ std::u16string LookUpCodedName(RunContext& ctx, std::u16string_view table,
   if (IsBlankText(name)) return std::u16string(kBlankCode);
   PatternTable& entries = ctx.store().Table(table);
   // The first entry of the name wins.
-  std::vector<std::size_t> found = entries.Find(kNameKey, name);
+  std::vector<PatternTable::EntryId> found = entries.Find(kNameKey, name);
   if (!found.empty()) return entries.Item(found.front(), 0);
   double highest = entries.HighestCode() > 0 ? RoundHalfEven(entries.HighestCode()) : 0;
   if (highest >= 100) {

@@ -1,6 +1,7 @@
 #include "text/codepage.h"
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <memory>
 
@@ -19,6 +20,7 @@ struct Tables {
   std::array<char16_t, 256> single{};  // kReplacementChar for lead and unused bytes
   std::array<char16_t, 65536> pair{};  // indexed by lead << 8 | trail; 0 when unmapped
   std::array<std::uint16_t, 65536> encode{};
+  std::bitset<65536> several_forms;  // decoded from more than one byte sequence
 
   Tables() {
     encode.fill(kNoCode);
@@ -71,6 +73,7 @@ struct Tables {
   // The first sequence of a character wins, except over a NEC-selected IBM one.
   void Learn(char16_t c, unsigned code) {
     std::uint16_t& slot = encode[c];
+    if (slot != kNoCode) several_forms[c] = true;
     if (slot == kNoCode || (IsNecSelectedIbm(slot) && !IsNecSelectedIbm(code))) {
       slot = static_cast<std::uint16_t>(code);
     }
@@ -128,6 +131,11 @@ void AppendAnsi(std::u16string_view text, std::string* bytes) {
     }
   }
   bytes->resize(static_cast<std::size_t>(out - bytes->data()));
+}
+
+bool HasOneAnsiForm(char16_t c) {
+  const Tables& t = GetTables();
+  return t.encode[c] != kNoCode && !t.several_forms[c];
 }
 
 int AnsiCharWidth(char16_t c) {

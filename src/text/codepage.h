@@ -56,6 +56,12 @@ std::string EncodeAnsi(std::u16string_view text);
 // buffer from line to line.
 void AppendAnsi(std::u16string_view text, std::string* bytes);
 
+// True when exactly one byte sequence decodes to c: not for a character the
+// code page lacks, nor U+FFFD, nor one of the duplicates among the NEC and
+// IBM extensions. Text made of such characters is found in bytes as its
+// EncodeAnsi, and only there.
+bool HasOneAnsiForm(char16_t c);
+
 // Number of code-page bytes of one character: 2 for a double-byte character,
 // 1 otherwise (a character the code page lacks is written as one "?").
 int AnsiCharWidth(char16_t c);

@@ -11,6 +11,7 @@
 #include "text/codepage.h"
 #include "text/free_format.h"
 #include "text/numeric.h"
+#include "text/width.h"
 
 #ifndef _WIN32
 #include <signal.h>
@@ -48,11 +49,16 @@ class PatternStoreTest : public ::testing::Test {
   MemoryFileSystem memory_;
 };
 
-// Positions of the entries whose second item is key, by a scan.
-std::vector<std::size_t> Scan(const PatternTable& table, const std::u16string& key) {
-  std::vector<std::size_t> found;
+// The entries whose key is text, by reading every entry's items.
+std::vector<PatternTable::EntryId> Scan(const PatternTable& table, const TableKey& key,
+                                        const std::u16string& text) {
+  std::vector<PatternTable::EntryId> found;
   for (std::size_t i = 0; i < table.size(); ++i) {
-    if (ItemOrEmpty(table.Entry(i), 1) == key) found.push_back(i);
+    std::u16string item = ItemOrEmpty(table.Entry(i), key.item);
+    item = item.substr(0, item.find(key.stop));
+    if (key.width == TableKey::Width::kFull) item = ToFullWidth(item);
+    if (key.width == TableKey::Width::kHalf) item = ToHalfWidth(item);
+    if (item == text) found.push_back(table.Id(i));
   }
   return found;
 }
@@ -76,7 +82,7 @@ TEST_F(PatternStoreTest, IndexAndCopyAgreeWithAFreshReadAfterEveryAppend) {
   for (int round = 0; round < 40; ++round) {
     PatternTable& table = store.Table(u"L19.TXT");
     for (const std::u16string& name : names) {
-      EXPECT_EQ(table.Find(kSecondItem, name), Scan(table, name)) << "round " << round;
+      EXPECT_EQ(table.Find(kSecondItem, name), Scan(table, kSecondItem, name)) << "round " << round;
     }
     EXPECT_EQ(table.HighestCode(), ScanHighest(table));
     // The copy holds what a fresh reader of the file finds.
@@ -93,11 +99,74 @@ TEST_F(PatternStoreTest, IndexAndCopyAgreeWithAFreshReadAfterEveryAppend) {
   }
 }
 
+// Lookups answered by searching the bytes and by the index must both find
+// exactly the entries a reader of every entry finds: names spelled in more
+// than one way (half and full width, the NEC and IBM duplicates, a lead
+// byte standing alone), names inside other names and remarks, quoted names,
+// and names added after the first lookups.
+TEST_F(PatternStoreTest, SearchAndIndexAgreeWithReadingEveryEntry) {
+  const std::string lines[] = {"1,\x88\xc3\x8a\x44",                  // 暗灰
+                               "2,\x88\xc3\x8a\x44\x82\xa2",          // 暗灰い
+                               " 3 , \x88\xc3\x8a\x44  ",             // 暗灰, blanks around
+                               "4,\"\x88\xc3\x8a\x44\"",              // "暗灰"
+                               "5,\x88\xc3\x81\x69\x8a\x44\x81\x6a",  // 暗（灰）
+                               "6,\x81\xe6,\x87\x9a",                 // ∵ and its NEC form
+                               "7,\xfa\x5b",                          // ∵ in its IBM form
+                               "8,AB",
+                               "9,\x82\x60\x82\x61",  // AB and ＡＢ
+                               "10,\xb6\xde",         // ｶﾞ
+                               "11,\x83\x4b",         // ガ
+                               "12,\x88",             // a lead byte alone
+                               "13,x\x88\xc3\x8a\x44",
+                               "   ",
+                               "14,\x8a\x44\r\n15,\x88\xc3",
+                               "16,\" \",x",
+                               "17, \" \x88\xc3\"",
+                               "18,\"\t\x88\xc3 \""};  // blanks kept by quotes
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + "\r\n";
+  Put("L19.TXT", bytes);
+  const std::u16string texts[] = {u"暗灰",     u"暗灰い", u"暗", u"灰",     u"∵",     u"AB",
+                                  u"ＡＢ",     u"ｶﾞ",     u"ガ", u"\uFFFD", u"x暗灰", u"（灰）",
+                                  u"暗（灰）", u"1",      u" ",  u" 暗",    u"\t暗 ", u"x"};
+  const TableKey keys[] = {{1},
+                           {1, TableKey::Width::kFull},
+                           {1, TableKey::Width::kHalf},
+                           {1, TableKey::Width::kAsRead, u'（'},
+                           {2}};
+  auto expect_agreement = [](PatternStore& store, const TableKey& key, const std::u16string& text) {
+    PatternTable& table = store.Table(u"L19.TXT");
+    EXPECT_EQ(table.Find(key, text), Scan(table, key, text))
+        << "item " << key.item << " width " << static_cast<int>(key.width) << " text "
+        << ::testing::PrintToString(text);
+  };
+  // Each lookup first in a store of its own, where it is the first and is
+  // searched for when it can be, again after lines are added...
+  for (const TableKey& key : keys) {
+    for (const std::u16string& text : texts) {
+      PatternStore store(env_, u"P:\\", memory_);
+      expect_agreement(store, key, text);
+      store.Append(u"L19.TXT", u"20,暗灰");
+      store.Append(u"L19.TXT", u"21,ＡＢ");
+      expect_agreement(store, key, text);
+    }
+  }
+  // ...then all in one store, where the index takes over.
+  PatternStore store(env_, u"P:\\", memory_);
+  for (int round = 0; round < 2; ++round) {
+    for (const TableKey& key : keys) {
+      for (const std::u16string& text : texts) expect_agreement(store, key, text);
+    }
+    store.Append(u"L19.TXT", u"22,暗灰");
+  }
+}
+
 TEST_F(PatternStoreTest, FailedAppendLeavesNoTornLine) {
   const char* old_bytes = "1,a\r\n2,b";  // the write would first end the last line
   for (FileOp op : {FileOp::kSize, FileOp::kOpen, FileOp::kWrite, FileOp::kClose}) {
     Put("L19.TXT", old_bytes);
-    FaultyFileSystem faulty(memory_, op, 1);
+    // Reading the table asks its size once, the append once more.
+    FaultyFileSystem faulty(memory_, op, op == FileOp::kSize ? 2 : 1);
     PatternStore store(env_, u"P:\\", faulty);
     store.Table(u"L19.TXT");
     try {
