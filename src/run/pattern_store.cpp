@@ -168,7 +168,7 @@ std::optional<std::vector<PatternTable::EntryId>> PatternTable::Search(
   }
   const double share =
       static_cast<double>(byte_counts_[static_cast<unsigned char>(spelling[lead])]) /
-      static_cast<double>(std::min(bytes_.size(), kSample));
+      static_cast<double>(std::clamp<std::size_t>(bytes_.size(), 1, kSample));
   if (share > 1.0 / 256) return std::nullopt;
   ++searches_;
   std::vector<EntryId> found;
