@@ -9,12 +9,13 @@
 #include <cerrno>
 #include <utility>
 
+#include "run/buffered_file.h"
 #include "run/file_system.h"
 
 namespace bc {
 namespace {
 
-constexpr std::size_t kBufferSize = 64 * 1024;
+constexpr std::size_t kReadChunk = 64 * 1024;
 
 // Retries a call cut short by a signal.
 template <typename Call>
@@ -35,51 +36,22 @@ bool WriteAll(int fd, std::string_view bytes) {
   return true;
 }
 
-class PosixWritableFile : public WritableFile {
+class PosixWritableFile : public BufferedFile {
  public:
   explicit PosixWritableFile(int fd) : fd_(fd) {}
-  // A file left open, as by a run that stops, keeps what was written to it.
   ~PosixWritableFile() override { Close(); }
 
-  bool Write(std::string_view bytes) override {
-    if (fd_ < 0 || failed_) return false;
-    if (buffer_.size() + bytes.size() <= kBufferSize) {
-      buffer_.append(bytes);
-      return true;
-    }
-    if (!Flush()) return false;
-    if (bytes.size() < kBufferSize) {
-      buffer_.append(bytes);
-      return true;
-    }
-    return Fail(WriteAll(fd_, bytes));
-  }
-
-  bool Sync() override { return Flush() && Fail(::fsync(fd_) == 0); }
-
-  bool Close() override {
-    if (fd_ < 0) return !failed_;
-    bool flushed = Flush();
-    bool closed = ::close(fd_) == 0;  // a network drive may report a failed write here
-    fd_ = -1;
-    return Fail(flushed && closed);
-  }
-
  private:
-  bool Flush() {
-    if (fd_ < 0 || failed_) return false;
-    bool ok = WriteAll(fd_, buffer_);
-    buffer_.clear();
-    return Fail(ok);
-  }
-  bool Fail(bool ok) {
-    if (!ok) failed_ = true;
-    return ok;
+  bool IsOpen() const override { return fd_ >= 0; }
+  bool WriteRaw(std::string_view bytes) override { return WriteAll(fd_, bytes); }
+  bool SyncRaw() override { return ::fsync(fd_) == 0; }
+  bool CloseRaw() override {
+    bool closed = ::close(fd_) == 0;
+    fd_ = -1;
+    return closed;
   }
 
   int fd_;
-  bool failed_ = false;
-  std::string buffer_;
 };
 
 class PosixLock : public FileLock {
@@ -118,7 +90,7 @@ class PosixFileSystem : public FileSystem {
     }
     bytes->clear();
     bytes->reserve(static_cast<std::size_t>(info.st_size));
-    char chunk[kBufferSize];
+    char chunk[kReadChunk];
     ssize_t n;
     while ((n = Retry([&] { return ::read(fd, chunk, sizeof chunk); })) > 0) {
       bytes->append(chunk, static_cast<std::size_t>(n));

@@ -4,6 +4,7 @@
 
 #include <utility>
 
+#include "run/buffered_file.h"
 #include "run/file_system.h"
 
 namespace bc {
@@ -22,51 +23,22 @@ bool WriteAll(HANDLE handle, std::string_view bytes) {
   return true;
 }
 
-class WindowsWritableFile : public WritableFile {
+class WindowsWritableFile : public BufferedFile {
  public:
   explicit WindowsWritableFile(HANDLE handle) : handle_(handle) {}
-  // A file left open, as by a run that stops, keeps what was written to it.
   ~WindowsWritableFile() override { Close(); }
 
-  bool Write(std::string_view bytes) override {
-    if (handle_ == INVALID_HANDLE_VALUE || failed_) return false;
-    if (buffer_.size() + bytes.size() <= kBufferSize) {
-      buffer_.append(bytes);
-      return true;
-    }
-    if (!Flush()) return false;
-    if (bytes.size() < kBufferSize) {
-      buffer_.append(bytes);
-      return true;
-    }
-    return Fail(WriteAll(handle_, bytes));
-  }
-
-  bool Sync() override { return Flush() && Fail(::FlushFileBuffers(handle_) != 0); }
-
-  bool Close() override {
-    if (handle_ == INVALID_HANDLE_VALUE) return !failed_;
-    bool flushed = Flush();
+ private:
+  bool IsOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
+  bool WriteRaw(std::string_view bytes) override { return WriteAll(handle_, bytes); }
+  bool SyncRaw() override { return ::FlushFileBuffers(handle_) != 0; }
+  bool CloseRaw() override {
     bool closed = ::CloseHandle(handle_) != 0;
     handle_ = INVALID_HANDLE_VALUE;
-    return Fail(flushed && closed);
-  }
-
- private:
-  bool Flush() {
-    if (handle_ == INVALID_HANDLE_VALUE || failed_) return false;
-    bool ok = WriteAll(handle_, buffer_);
-    buffer_.clear();
-    return Fail(ok);
-  }
-  bool Fail(bool ok) {
-    if (!ok) failed_ = true;
-    return ok;
+    return closed;
   }
 
   HANDLE handle_;
-  bool failed_ = false;
-  std::string buffer_;
 };
 
 class WindowsLock : public FileLock {
