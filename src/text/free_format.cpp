@@ -1,28 +1,45 @@
 #include "text/free_format.h"
 
-#include "text/trim.h"
+#include <algorithm>
 
 namespace bc {
+namespace {
+
+// Gives each item of line to take, in order, until take returns false: its
+// characters without the quotes, an unquoted item without its trailing
+// blanks. Blanks, quotes and commas are the same units in text and in
+// code-page bytes (none ends a double-byte character, and a blank after a
+// lone lead byte decodes to itself), so one reading serves both.
+template <class Char, class Take>
+void ForEachItem(std::basic_string_view<Char> line, Take take) {
+  constexpr auto npos = std::basic_string_view<Char>::npos;
+  std::size_t i = 0;
+  while (true) {
+    while (i < line.size() && (line[i] == Char(' ') || line[i] == Char('\t'))) ++i;
+    std::size_t end;
+    std::basic_string_view<Char> item;
+    if (i < line.size() && line[i] == Char('"')) {
+      std::size_t close = std::min(line.find(Char('"'), i + 1), line.size());
+      item = line.substr(i + 1, close - i - 1);
+      end = line.find(Char(','), close);
+    } else {
+      end = line.find(Char(','), i);
+      item = line.substr(i, end == npos ? npos : end - i);
+      item = item.substr(0, item.find_last_not_of(Char(' ')) + 1);
+    }
+    if (!take(item) || end == npos) return;
+    i = end + 1;
+  }
+}
+
+}  // namespace
 
 std::vector<std::u16string> ReadFreeFormatItems(std::u16string_view line) {
   std::vector<std::u16string> items;
-  std::size_t i = 0;
-  while (true) {
-    while (i < line.size() && (line[i] == u' ' || line[i] == u'\t')) ++i;
-    std::size_t end;
-    if (i < line.size() && line[i] == u'"') {
-      std::size_t close = line.find(u'"', i + 1);
-      if (close == std::u16string_view::npos) close = line.size();
-      items.emplace_back(line.substr(i + 1, close - i - 1));
-      end = line.find(u',', close);
-    } else {
-      end = line.find(u',', i);
-      std::u16string_view item = line.substr(i, end == std::u16string_view::npos ? end : end - i);
-      items.emplace_back(TrimRightBlanks(item));
-    }
-    if (end == std::u16string_view::npos) break;
-    i = end + 1;
-  }
+  ForEachItem(line, [&items](std::u16string_view item) {
+    items.emplace_back(item);
+    return true;
+  });
   return items;
 }
 
@@ -31,33 +48,14 @@ std::u16string ItemOrEmpty(const std::vector<std::u16string>& items, std::size_t
 }
 
 std::string_view AnsiFreeFormatItem(std::string_view line, std::size_t index) {
-  // Items are short: plain loops beat library searches here (a hot path).
-  const char* at = line.data();
-  const char* end = at + line.size();
-  auto find = [&end](const char* from, char c) {
-    while (from != end && *from != c) ++from;
-    return from;
-  };
-  for (std::size_t item = 0;; ++item) {
-    while (at != end && (*at == ' ' || *at == '\t')) ++at;
-    const char* next;  // the comma that ends the item, or end
-    std::string_view bytes;
-    if (at != end && *at == '"') {
-      const char* close = find(at + 1, '"');
-      bytes = std::string_view(at + 1, static_cast<std::size_t>(close - at - 1));
-      next = find(close, ',');
-    } else {
-      next = find(at, ',');
-      // A blank after a lone lead byte decodes to itself, so trimming the
-      // bytes trims the text.
-      const char* last = next;
-      while (last != at && last[-1] == ' ') --last;
-      bytes = std::string_view(at, static_cast<std::size_t>(last - at));
-    }
-    if (item == index) return bytes;
-    if (next == end) return std::string_view();
-    at = next + 1;
-  }
+  std::string_view found;
+  std::size_t at = 0;
+  ForEachItem(line, [&](std::string_view item) {
+    if (at++ < index) return true;
+    found = item;
+    return false;
+  });
+  return found;
 }
 
 }  // namespace bc
