@@ -66,7 +66,7 @@ std::u16string LoadPatdatSetting(const std::filesystem::path& system_folder) {
   if (!reader.Open(file)) return {};
   // Saved by a Linux editor, the file has bare LF line ends; read as one
   // line, it would name no folder and the slow drive search would follow.
-  std::vector<std::u16string> lines = ReadLinesAnyEnd(reader);
+  std::vector<std::u16string> lines = SplitLinesAnyEnd(reader.Remaining());
   if (lines.size() < 2) return {};  // line 1 is never used
   std::vector<std::u16string> items = ReadFreeFormatItems(lines[1]);
   std::u16string value(TrimBlanks(ItemOrEmpty(items, 0)));

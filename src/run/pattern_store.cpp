@@ -9,6 +9,7 @@
 #include "run/run_error.h"
 #include "text/codepage.h"
 #include "text/free_format.h"
+#include "text/line_reader.h"
 #include "text/numeric.h"
 #include "text/trim.h"
 
@@ -91,7 +92,7 @@ const std::vector<PatternTable::Span>& PatternTable::Spans() const {
 // Takes the lines of bytes_ from offset `from` on, which start a line.
 void PatternTable::Split(std::size_t from) const {
   const char* base = bytes_.data();
-  ForEachTableLine(std::string_view(bytes_).substr(from), [this, base](std::string_view line) {
+  ForEachLineAnyEnd(std::string_view(bytes_).substr(from), [this, base](std::string_view line) {
     // A blank is the space only, a byte no double-byte character ends in.
     if (line.find_first_not_of(' ') != std::string_view::npos) {
       entries_.push_back(static_cast<std::uint32_t>(lines_.size()));

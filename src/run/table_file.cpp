@@ -49,12 +49,6 @@ std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
   throw RunError(CannotReadMessage(shown_name));
 }
 
-std::vector<std::u16string> SplitTableLines(std::string_view bytes) {
-  std::vector<std::u16string> lines;
-  ForEachTableLine(bytes, [&lines](std::string_view line) { lines.push_back(DecodeAnsi(line)); });
-  return lines;
-}
-
 std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
                             std::u16string_view shown_name, std::u16string_view line,
                             TableTail* tail) {

@@ -4,7 +4,6 @@
 #ifndef BORINGCONV_RUN_TABLE_FILE_H_
 #define BORINGCONV_RUN_TABLE_FILE_H_
 
-#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -27,34 +26,6 @@ TableTail TailOf(std::string_view bytes);
 // The bytes of a table. A missing or unreadable file throws.
 std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
                            std::u16string_view shown_name);
-
-// Every line of the bytes, as bytes; lines end at CR LF, CR or LF. Line
-// ends are single bytes that never end a double-byte character, so a line
-// decoded alone reads as it would within the whole text.
-template <class Take>
-void ForEachTableLine(std::string_view bytes, Take take) {
-  const std::size_t end = bytes.size();
-  // The next CR and the next LF, each searched for again only once passed.
-  auto next = [bytes, end](char c, std::size_t from) { return std::min(bytes.find(c, from), end); };
-  std::size_t cr = next('\r', 0);
-  std::size_t lf = next('\n', 0);
-  std::size_t at = 0;
-  while (at != end) {
-    // A line ends at CR, with the LF after it, or at a bare LF: a table may
-    // have been saved with bare LF line ends, and read as one line its
-    // entries would run together.
-    if (cr < at) cr = next('\r', at);
-    if (lf < at) lf = next('\n', at);
-    const std::size_t stop = std::min(cr, lf);
-    take(bytes.substr(at, stop - at));
-    if (stop == end) break;
-    at = stop + 1;
-    // A bare LF just before a CR ends the line the CR would end.
-    if (bytes[stop] == '\n' && at != end && bytes[at] == '\r') ++at;
-    if (bytes[at - 1] == '\r' && at != end && bytes[at] == '\n') ++at;
-  }
-}
-std::vector<std::u16string> SplitTableLines(std::string_view bytes);
 
 // Appends line and CR LF to an existing table and returns those bytes.
 // When the file's last line has no line end, one is written first, so that

@@ -35,18 +35,9 @@ std::u16string LineReader::ReadLine() {
   return line;
 }
 
-std::vector<std::u16string> ReadLinesAnyEnd(LineReader& reader) {
+std::vector<std::u16string> SplitLinesAnyEnd(std::string_view bytes) {
   std::vector<std::u16string> lines;
-  while (!reader.AtEnd()) {
-    std::u16string line = reader.ReadLine();
-    std::size_t start = 0;
-    for (std::size_t lf = line.find(u'\n'); lf != std::u16string::npos;
-         lf = line.find(u'\n', start)) {
-      lines.push_back(line.substr(start, lf - start));
-      start = lf + 1;
-    }
-    if (start == 0 || start < line.size()) lines.push_back(line.substr(start));
-  }
+  ForEachLineAnyEnd(bytes, [&lines](std::string_view line) { lines.push_back(DecodeAnsi(line)); });
   return lines;
 }
 

@@ -25,7 +25,7 @@ TEST(HostNamesTest, JapaneseFolderAndFileNamesRoundTrip) {
   out.Close();
   FileSystem& fs = FileSystem::Default();
   AppendTableLine(fs, table, u"土質名ＡＢ.TXT", u"2,ｼﾙﾄ", nullptr);
-  EXPECT_EQ(SplitTableLines(ReadTableBytes(fs, table, u"土質名ＡＢ.TXT")),
+  EXPECT_EQ(SplitLinesAnyEnd(ReadTableBytes(fs, table, u"土質名ＡＢ.TXT")),
             (std::vector<std::u16string>{u"1,粘土", u"2,ｼﾙﾄ"}));
 
   ReplaceTableLines(fs, table, env.HostPath(u"D:\\地質データ\\作業.TMP"), u"土質名ＡＢ.TXT",
