@@ -102,23 +102,15 @@ void PatternTable::Split(std::size_t from) const {
   });
 }
 
-// Codes are mostly a few plain digits, read here without decoding.
 void PatternTable::Count(std::size_t i) {
-  std::string_view code = AnsiFreeFormatItem(EntryBytes(i), 0);
-  double value = 0;
-  if (!code.empty() && code.size() <= 9 &&
-      code.find_first_not_of("0123456789") == std::string_view::npos) {
-    for (char digit : code) value = value * 10 + (digit - '0');
-  } else {
-    value = NumericValue(DecodeAnsi(code));
-  }
+  double value = NumericValue(DecodeAnsi(AnsiFreeFormatItem(EntryBytes(i), 0)));
   if (value > highest_code_) highest_code_ = value;
 }
 
 double PatternTable::HighestCode() {
   if (!counted_) {
     highest_code_ = 0;
-    for (std::size_t i = 0; i < size(); ++i) Count(i);
+    for (std::size_t i = 0, count = size(); i < count; ++i) Count(i);
     counted_ = true;
   }
   return highest_code_;

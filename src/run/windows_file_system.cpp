@@ -10,12 +10,12 @@
 namespace bc {
 namespace {
 
-constexpr DWORD kBufferSize = 64 * 1024;
+constexpr DWORD kChunkSize = 64 * 1024;
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
 bool WriteAll(HANDLE handle, std::string_view bytes) {
   while (!bytes.empty()) {
-    DWORD chunk = bytes.size() > kBufferSize ? kBufferSize : static_cast<DWORD>(bytes.size());
+    DWORD chunk = bytes.size() > kChunkSize ? kChunkSize : static_cast<DWORD>(bytes.size());
     DWORD written = 0;
     if (!::WriteFile(handle, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
     bytes.remove_prefix(written);
@@ -65,11 +65,11 @@ class WindowsFileSystem : public FileSystem {
     }
     bytes->clear();
     bytes->reserve(static_cast<std::size_t>(size.QuadPart));
-    std::string chunk(kBufferSize, '\0');
+    std::string chunk(kChunkSize, '\0');
     bool ok = true;
     while (true) {
       DWORD n = 0;
-      if (!::ReadFile(handle, chunk.data(), kBufferSize, &n, nullptr)) {
+      if (!::ReadFile(handle, chunk.data(), kChunkSize, &n, nullptr)) {
         ok = false;
         break;
       }
