@@ -17,6 +17,7 @@ struct BatchCall {
   std::u16string patdat;                   // the pattern-data folder, ending in "\"
   std::optional<bool> answer;              // --yes / --no; folders are made unless --no
   std::optional<std::u16string> previews;  // folder for <stem>.svg pictures
+  bool strict = false;                     // suspicious values stop a boring
 };
 
 // Converts every boring of the call, showing progress on err and the summary
