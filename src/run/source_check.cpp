@@ -116,7 +116,7 @@ void Checker::Line(std::u16string_view line, long number) {
     if (!Has(code->numbers, i)) continue;
     Field(text, number, i);
     double value = NumericValue(text);
-    if (value == 9999) value = 0;  // the format's missing number, read as 0.0
+    if (value == 9999) continue;  // the format's missing number: no depth to compare
     Depth depth{number, i, std::u16string(text), value};
     if (code->code == 2000) LayerBottom(depth);
     if (Has(code->test_depths, i)) test_depths_.push_back(std::move(depth));

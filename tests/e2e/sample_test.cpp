@@ -56,6 +56,7 @@ TEST(BundledSampleTest, ConvertsEverySectionAndGrowsTheTables) {
 // folder/patdat holds the tables afterwards.
 void ConvertWithFreshTables(const std::filesystem::path& source,
                             const std::filesystem::path& folder) {
+  std::filesystem::create_directories(folder);
   std::filesystem::copy(std::filesystem::path(BORINGCONV_SAMPLES) / "patdat", folder / "patdat",
                         std::filesystem::copy_options::recursive);
   std::string command = "XDG_CONFIG_HOME='" + (folder / "config").string() + "' '" +
@@ -94,8 +95,11 @@ TEST(BundledSampleTest, Utf8CopyGivesTheSameFilesAndTables) {
   }
   std::ofstream(scratch.path() / "utf8.txt", std::ios::binary) << "\xEF\xBB\xBF" + ToUtf8(edited);
 
-  ConvertWithFreshTables(samples / "boring.txt", scratch.path() / "sjis");
-  ConvertWithFreshTables(scratch.path() / "utf8.txt", scratch.path() / "utf8");
+  // The same folder for both (CNT.TXT holds the destination's names).
+  ConvertWithFreshTables(samples / "boring.txt", scratch.path() / "run");
+  std::filesystem::rename(scratch.path() / "run", scratch.path() / "sjis");
+  ConvertWithFreshTables(scratch.path() / "utf8.txt", scratch.path() / "run");
+  std::filesystem::rename(scratch.path() / "run", scratch.path() / "utf8");
   ExpectSameFiles(scratch.path() / "sjis" / "out", scratch.path() / "utf8" / "out");
   ExpectSameFiles(scratch.path() / "sjis" / "patdat", scratch.path() / "utf8" / "patdat");
 }

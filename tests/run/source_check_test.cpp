@@ -53,6 +53,8 @@ TEST(SourceCheckTest, PlainRecordsPassSilently) {
             u"3000 .5 +1 -1\r\n3040 9999 9999 T\r\n3050 99.0 現場透水試験\r\n"
             u"5000 0.80 @ -1 200～240 100 20 晴 13 @ 17\r\n\r\n4011 2.45 2.60")
           .empty());
+  // A missing depth (9999) is not compared.
+  EXPECT_TRUE(Check(u"2000 7.0 a\r\n2000 9999 b\r\n3000 9999.0 1 1").empty());
   // Without a layer there is no bottom to be below.
   EXPECT_TRUE(Check(u"3000 19.15 1 1").empty());
 }
