@@ -12,13 +12,13 @@ mkdir -p docs/images
 QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
   build/release/src/window/tests/window_screenshots docs/images
 
-# Seven borings of one landslide survey, each with its ground elevation.
+# Three borings of one survey, each with its ground elevation.
 site=$(mktemp -d)
 trap 'rm -rf "$site"' EXIT
 mkdir -p "$site/in"
 cp -R samples/patdat "$site/patdat"
-for n in 06 07 08 09 10 14 15; do
-  cp "tests/data/exchange/corpus/HRRDB_BEDHR543616500$n.xml" "$site/in/"
+for n in 1 7 8; do
+  cp "tests/data/exchange/corpus/BOREHOLE_FUKUI_VER4_18000230651800106-BED000$n.xml" "$site/in/"
 done
 XDG_CONFIG_HOME="$site/config" build/release/boringconv --patdat "$site/patdat" \
   --into "$site/out" --overview "$site/overview.svg" "$site/in" >/dev/null

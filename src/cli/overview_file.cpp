@@ -14,10 +14,16 @@ std::u16string Stem(const BatchItem& item) {
   return item.destination.substr(item.destination.rfind(u'\\') + 1);
 }
 
+// What the run said. A message that starts with the source's path loses it:
+// the slot is short and its name already tells the file.
 std::u16string StopReason(const BatchResult& result) {
   std::u16string reason;
   for (const std::u16string& message : result.messages) {
     reason += (reason.empty() ? u"" : u" / ") + message;
+  }
+  for (const std::filesystem::path& source : {result.item.source, result.item.source.filename()}) {
+    std::u16string named = FromHostPath(source) + u": ";
+    if (reason.starts_with(named)) return reason.substr(named.size());
   }
   return reason;
 }

@@ -112,7 +112,7 @@ void Text(Drawing& drawing, Role role, PointXY at, std::u16string text, Anchor a
 
 void NameAndGround(Drawing& drawing, const BoringProfile& profile, double left) {
   double centre = left + kSlotWidth / 2;
-  std::u16string name = ElideStartToWidth(profile.name, kTextSize, kSlotWidth - 6);
+  std::u16string name = ElideStartToWidth(profile.name, kTextSize, kSlotWidth - 14);
   if (!name.empty()) {
     Text(drawing, Role::kBoringName, {centre, kNameBaseline}, name, Anchor::kMiddle, kHeadingGrey,
          kTextSize, true);
@@ -144,7 +144,7 @@ void Stopped(Drawing& drawing, const OverviewBoring& boring, double left) {
   Text(drawing, Role::kStopReason, {centre, kPlotTop + 22}, u"停止", Anchor::kMiddle, kStopRed,
        kTextSize, true);
   double baseline = kPlotTop + 42;
-  for (std::u16string& line : WrapToWidth(boring.stop_reason, kValueSize, width - 8, 4)) {
+  for (std::u16string& line : WrapToWidth(boring.stop_reason, kValueSize, width - 8, 8)) {
     Text(drawing, Role::kStopReason, {centre, baseline}, std::move(line), Anchor::kMiddle, kStopRed,
          kValueSize);
     baseline += kLine;
