@@ -112,8 +112,9 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
   };
   BatchProgress progress(err, ErrorIsTerminal());
   std::optional<OverviewFile> overview;
-  if (auto path = OverviewPath(env, call))
+  if (auto path = OverviewPath(env, call)) {
     overview.emplace(env, path->first, path->second, progress);
+  }
   std::vector<BatchResult> results = RunBatch(
       items, convert, create_folders, overview ? static_cast<BatchObserver&>(*overview) : progress);
   WriteText(out, BatchSummary(results));
