@@ -210,6 +210,23 @@ void EndBareLfLines(std::string& bytes) {
 
 }  // namespace
 
+std::u16string SourceFirstLine(std::string_view head) {
+  std::u16string text;
+  if (head.starts_with("\xFF\xFE") || head.starts_with("\xFE\xFF")) {
+    bool big_endian = head[0] == '\xFE';
+    for (std::size_t i = 2; i + 1 < head.size(); i += 2) {
+      auto first = static_cast<unsigned char>(head[i]);
+      auto second = static_cast<unsigned char>(head[i + 1]);
+      text += static_cast<char16_t>(big_endian ? first << 8 | second : second << 8 | first);
+    }
+  } else if (head.starts_with("\xEF\xBB\xBF")) {
+    text = FromUtf8(head.substr(3));
+  } else {
+    text = DecodeAnsi(head);
+  }
+  return text.substr(0, text.find_first_of(u"\r\n"));
+}
+
 SourceDecoding DecodeSource(std::string bytes) {
   std::string_view view = bytes;
   if (view.starts_with("\xFF\xFE")) return FromUtf16(view.substr(2), false);

@@ -10,6 +10,7 @@
 #define BORINGCONV_TEXT_SOURCE_ENCODING_H_
 
 #include <string>
+#include <string_view>
 
 namespace bc {
 
@@ -32,6 +33,11 @@ struct SourceDecoding {
 };
 
 SourceDecoding DecodeSource(std::string bytes);
+
+// The first line of the beginning of a file, decoded as DecodeSource would
+// decode it (by its byte-order mark, else as code page 932, enough for the
+// ASCII tag), for a look at many files that reads only their heads.
+std::u16string SourceFirstLine(std::string_view head);
 
 }  // namespace bc
 

@@ -82,5 +82,13 @@ TEST(SourceEncodingTest, RefusesNamingTheLine) {
   }
 }
 
+TEST(SourceEncodingTest, FirstLineOfAHeadInEveryEncoding) {
+  for (const std::string& head :
+       {std::string("QVN 5.0\r\n1003"), "\xEF\xBB\xBF" + ToUtf8(u"QVN 5.0\n砂"),
+        Utf16(u"QVN 5.0\r\n", false), Utf16(u"QVN 5.0\r", true) + "\x30"}) {
+    EXPECT_EQ(SourceFirstLine(head), u"QVN 5.0");
+  }
+}
+
 }  // namespace
 }  // namespace bc
