@@ -346,7 +346,7 @@ std::u16string ConversionRun::SourcePlace(long line_number, int field) const {
   if (source.line_number() != line_number) return place;  // a line the bytes do not hold
   if (std::optional<std::u16string_view> text = FieldOfLine(line, field)) {
     place += u" " + std::u16string(TrimBlanks(StrInteger(field))) + u" 番目の項目";
-    line = *text;
+    line = std::u16string(*text);
   }
   constexpr std::size_t kShown = 40;
   if (line.size() > kShown) line = line.substr(0, kShown) + u"…";
