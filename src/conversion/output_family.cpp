@@ -5,17 +5,12 @@
 
 #include "conversion/section_order.h"
 #include "environment/environment.h"
+#include "text/ascii_case.h"
 
 namespace bc {
 namespace {
 
-std::u16string Capitals(std::u16string_view name) {
-  std::u16string capitals(name);
-  for (char16_t& c : capitals) {
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-  }
-  return capitals;
-}
+std::u16string Capitals(std::u16string_view name) { return AsciiUpper(std::u16string(name)); }
 
 // LUGON_<n>.HED, .TMP or .GRA, n being one or more digits.
 bool IsLugeonName(std::u16string_view capitals) {
