@@ -2,7 +2,8 @@
 # The native window under Wine, driven as a user drives it (build/windows/window_driver.exe):
 # the sample converted into a new folder, with はい to the folder question, must give the files
 # and tables the Linux command line gives; a source of the wrong kind must show its message box
-# and never the success text; the picture's soil bands must show their colours on screen.
+# and never the success text; the picture's soil bands must show their colours on screen; a
+# first start without settings shows the search window, whose Cancel ends the search.
 # Needs a display (scripts/test.sh runs it under xvfb-run) and the prefix of scripts/test.sh.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,3 +48,7 @@ printf 'XYZ\r\n2000 1.0 x\r\n' >"$scratch/run/src/other.txt"
   "$(winpath "$scratch/run/src/other.txt")" "$(winpath "$scratch/run/SITE/B2")" \
   '選択された変換元ファイルは違います。' bad
 echo "window under Wine: a source of the wrong kind is refused"
+
+rm -f "$WINEPREFIX/drive_c/windows/system32/PatdatV5.ini"
+"$wine" "$windows/window_driver.exe" "$(winpath "$windows/boringconv-window.exe")" first-start
+echo "window under Wine: a first start's search can be cancelled"

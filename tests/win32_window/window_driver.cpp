@@ -2,9 +2,11 @@
 // and answers its message boxes as a user would, then checks the status
 // label and the picture's pixels.
 //   window_driver WINDOW_EXE SOURCE DESTINATION EXPECTED_BOX [bad]
+//   window_driver WINDOW_EXE first-start
 // Without "bad": answers the folder question (EXPECTED_BOX) with はい, waits
 // for the success text and reads back each soil band's colour. With "bad":
-// expects a box with EXPECTED_BOX, and the label never shows success.
+// expects a box with EXPECTED_BOX, and the label never shows success. With
+// first-start (no settings): cancels the search and declines to choose.
 #include <windows.h>
 
 #include <cstdio>
@@ -137,11 +139,53 @@ void CheckPicture(HWND picture, const std::filesystem::path& destination) {
   if (bands == 0) Fail("the picture has no soil bands");
 }
 
+// Waits up to a minute for a top window of the process.
+HWND WaitForWindow(DWORD process, const wchar_t* type) {
+  HWND found = nullptr;
+  for (int tick = 0; tick < 600 && found == nullptr; ++tick, Sleep(100)) {
+    found = FindTopWindow(process, type);
+  }
+  return found;
+}
+
+// Waits for a message box with text and presses button in it.
+void Answer(DWORD process, const std::wstring& text, int button) {
+  for (int tick = 0; tick < 300; ++tick, Sleep(100)) {
+    HWND box = FindTopWindow(process, L"#32770");
+    if (box == nullptr || BoxText(box).empty()) continue;
+    if (BoxText(box) != text) {
+      std::fprintf(stderr, "window_driver: box: %s\n", Utf8(BoxText(box)).c_str());
+      break;
+    }
+    Press(box, button);
+    Sleep(300);
+    return;
+  }
+  Fail("an expected message box never showed");
+}
+
+// A first start without settings: the search window shows, Cancel ends the
+// search, and declining the offer to choose ends the program.
+void DriveFirstStart(const PROCESS_INFORMATION& child) {
+  HWND search = WaitForWindow(child.dwProcessId, kSearchClass);
+  if (search == nullptr) return Fail("the search window never showed");
+  PostMessageW(search, WM_COMMAND, MAKEWPARAM(kSearchCancel, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(search, kSearchCancel)));
+  Answer(child.dwProcessId, L" PATDAT の設定がありません.", IDOK);
+  Answer(child.dwProcessId,
+         L"パターンデータのフォルダ (PATDAT) を今選びますか？\n"
+         L"選んだフォルダは設定ファイルに書き込まれ、次からはそれを使います。",
+         IDNO);
+  if (WaitForSingleObject(child.hProcess, 30000) != WAIT_OBJECT_0) {
+    Fail("the program did not end after the cancelled search");
+    TerminateProcess(child.hProcess, 1);
+  }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc < 5) return 2;
-  bool bad = argc > 5 && std::wstring(argv[5]) == L"bad";
+  if (argc < 3) return 2;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION child{};
@@ -151,12 +195,17 @@ int wmain(int argc, wchar_t** argv) {
     Fail("cannot start the window");
     return 1;
   }
+  if (std::wstring(argv[2]) == L"first-start") {
+    DriveFirstStart(child);
+    CloseHandle(child.hThread);
+    CloseHandle(child.hProcess);
+    return failures == 0 ? 0 : 1;
+  }
+  if (argc < 5) return 2;
+  bool bad = argc > 5 && std::wstring(argv[5]) == L"bad";
   // The pointer away from the picture: a move over it clears the success text.
   SetCursorPos(0, 0);
-  HWND main = nullptr;
-  for (int tick = 0; tick < 600 && main == nullptr; ++tick, Sleep(100)) {
-    main = FindTopWindow(child.dwProcessId, kMainClass);
-  }
+  HWND main = WaitForWindow(child.dwProcessId, kMainClass);
   if (main == nullptr) {
     Fail("the window never showed");
     TerminateProcess(child.hProcess, 1);
