@@ -61,10 +61,10 @@ bool MainWindow::Create(int show) {
   ReleaseDC(nullptr, screen);
   int width = MulDiv(960, static_cast<int>(dpi_), 96);
   int height = MulDiv(660, static_cast<int>(dpi_), 96);
-  window_ = CreateWindowExW(
-      WS_EX_CONTROLPARENT, kMainClass, W(kWindowCaption), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
-      (GetSystemMetrics(SM_CXSCREEN) - width) / 2, (GetSystemMetrics(SM_CYSCREEN) - height) / 2,
-      width, height, nullptr, nullptr, instance, this);
+  window_ = CreateWindowExW(WS_EX_CONTROLPARENT, kMainClass, W(kWindowCaption), WS_OVERLAPPEDWINDOW,
+                            (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
+                            (GetSystemMetrics(SM_CYSCREEN) - height) / 2, width, height, nullptr,
+                            nullptr, instance, this);
   if (window_ == nullptr) return false;
   ShowWindow(window_, show);
   UpdateWindow(window_);
@@ -138,8 +138,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wparam, LPARAM lparam) {
 
 HWND MainWindow::Add(const wchar_t* type, const std::u16string& text, DWORD style, int id,
                      DWORD ex) {
-  return CreateWindowExW(ex, type, W(text), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, window_,
-                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+  return CreateWindowExW(ex, type, W(text), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | style, 0, 0,
+                         0, 0, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                          GetModuleHandleW(nullptr), nullptr);
 }
 
@@ -147,9 +147,6 @@ HWND MainWindow::Add(const wchar_t* type, const std::u16string& text, DWORD styl
 void MainWindow::BuildControls() {
   constexpr DWORD kList = WS_TABSTOP | WS_VSCROLL | WS_BORDER | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
   constexpr DWORD kCombo = WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST;
-  source_frame_ = Add(L"BUTTON", u"変換元ファイル名選択", BS_GROUPBOX, kSourceFrame);
-  destination_frame_ = Add(L"BUTTON", u"変換先ﾌｫﾙﾀﾞ名選択", BS_GROUPBOX, kDestinationFrame);
-  message_frame_ = Add(L"BUTTON", u"メッセージ", BS_GROUPBOX, kMessageFrame);
   source_.drives = Add(WC_COMBOBOXW, u"", kCombo, kSourceDrives);
   source_.folders = Add(WC_LISTBOXW, u"", kList, kSourceFolders);
   source_files_ = Add(WC_LISTBOXW, u"", kList, kSourceFiles);
@@ -167,6 +164,13 @@ void MainWindow::BuildControls() {
   picture_window_ = picture_.Create(window_, kPicture, [this] {
     if (form_.PictureMouseMoved()) SetText(status_label_, u"");
   });
+  // The frames lie under the controls they hold.
+  source_frame_ = Add(L"BUTTON", u"変換元ファイル名選択", BS_GROUPBOX, kSourceFrame);
+  destination_frame_ = Add(L"BUTTON", u"変換先ﾌｫﾙﾀﾞ名選択", BS_GROUPBOX, kDestinationFrame);
+  message_frame_ = Add(L"BUTTON", u"メッセージ", BS_GROUPBOX, kMessageFrame);
+  for (HWND frame : {source_frame_, destination_frame_, message_frame_}) {
+    SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  }
   FillDrives(source_);
   FillDrives(destination_);
 }

@@ -9,6 +9,14 @@
 // first-start (no settings): cancels the search and declines to choose.
 #include <windows.h>
 
+// GDI+ wants min and max, which NOMINMAX keeps out of windows.h.
+#include <algorithm>
+namespace Gdiplus {
+using std::max;
+using std::min;
+}  // namespace Gdiplus
+#include <gdiplus.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -182,6 +190,33 @@ void DriveFirstStart(const PROCESS_INFORMATION& child) {
   }
 }
 
+// The whole window as the screen shows it, written as PNG (the README's
+// picture of the Windows window).
+void SaveScreenshot(HWND window, const wchar_t* file) {
+  RECT frame;
+  GetWindowRect(window, &frame);
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+  HGDIOBJ former = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, frame.left, frame.top, SRCCOPY);
+  SelectObject(memory, former);
+  Gdiplus::GdiplusStartupInput input;
+  ULONG_PTR token = 0;
+  Gdiplus::GdiplusStartup(&token, &input, nullptr);
+  {
+    const CLSID png = {
+        0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+    Gdiplus::Bitmap image(bitmap, nullptr);
+    if (image.Save(file, &png, nullptr) != Gdiplus::Ok) Fail("cannot write the screenshot");
+  }
+  Gdiplus::GdiplusShutdown(token);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -219,6 +254,9 @@ int wmain(int argc, wchar_t** argv) {
   if (bad && success) Fail("a bad source shows the success text");
   if (!bad && !success) Fail("the success text never showed");
   if (!bad && success) CheckPicture(GetDlgItem(main, kPicture), std::filesystem::path(argv[3]));
+  if (const wchar_t* screenshot = _wgetenv(L"BORINGCONV_SCREENSHOT"); screenshot && !bad) {
+    SaveScreenshot(main, screenshot);
+  }
   PostMessageW(main, WM_CLOSE, 0, 0);
   if (WaitForSingleObject(child.hProcess, 30000) != WAIT_OBJECT_0) {
     Fail("the window did not close");
