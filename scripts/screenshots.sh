@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Makes the README's pictures of the window (docs/images/*.png) on a virtual
 # X server: the first start with an empty settings folder, and the window
-# after converting the bundled sample.
+# after converting the bundled sample; then the native Windows window under
+# Wine (docs/images/window-windows.png).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
