@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "text/ascii_case.h"
 #include "window_model/drive_path.h"
 
 namespace bc {
@@ -37,7 +38,7 @@ std::u16string LastName(const std::u16string& path) {
 std::vector<DriveEntry> DriveEntries(const DriveMap& drives) {
   std::vector<DriveEntry> entries;
   for (char16_t letter : drives.Letters()) {
-    std::u16string text{static_cast<char16_t>(letter - u'A' + u'a'), u':'};
+    std::u16string text{AsciiLower(letter), u':'};
 #ifndef _WIN32
     // On POSIX the letter alone says little; show the folder behind it.
     text += u" [" + FromHostPath(*drives.Root(letter)) + u"]";
