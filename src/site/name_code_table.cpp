@@ -31,7 +31,7 @@ void AddName(PatternStore& store, std::u16string_view table, const std::u16strin
              std::u16string& code, int& next, FullTables& full) {
   if (IsBlankText(name) || !IsBlankText(code)) return;
   if (next >= kCodeLimit) {
-    full.CountName(store.ShownName(table));
+    full.CountName(store.ShownName(table), name);
     return;
   }
   code = RightFit(StrInteger(next), 2);

@@ -57,7 +57,7 @@ void AddNewHalves(RunContext& ctx, int attribute, std::array<HalfCode, 2>& halve
       next_code = (highest > 0 ? RoundHalfEven(highest) : 0) + 1;
     }
     if (*next_code >= kCodeLimit) {
-      ctx.full_tables.CountName(ctx.PatdatName(table));
+      ctx.full_tables.CountName(ctx.PatdatName(table), half.half);
       continue;
     }
     half.code = RightFit(StrInteger(static_cast<long long>(*next_code)), 2);

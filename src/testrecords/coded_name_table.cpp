@@ -40,7 +40,7 @@ std::u16string LookUpCodedName(RunContext& ctx, std::u16string_view table,
   if (!found.empty()) return entries.Item(found.front(), 0);
   double highest = entries.HighestCode() > 0 ? RoundHalfEven(entries.HighestCode()) : 0;
   if (highest >= 100) {
-    ctx.full_tables.CountName(ctx.PatdatName(table));
+    ctx.full_tables.CountName(ctx.PatdatName(table), name);
     return std::u16string(kBlankCode);
   }
   std::u16string code = TwoDigits(highest + 1);
