@@ -140,7 +140,8 @@ std::u16string ShallowRootWarning(std::u16string_view root, std::u16string_view 
          u"から作られます（C:\\Q\\ABCDEF\\G なら「ABCD」と「G」）。ROOT の " +
          std::u16string(root) + u" はフォルダが " + Count(depth) + u" 段のため、" +
          std::u16string(first) + u" の CNT.TXT は「" + AnsiMidBytes(folder(1), 1, 4) + u"」と「" +
-         folder(2) + u"」になります。C:\\Q\\SITE のように 2 段以上のフォルダを ROOT にして"
+         folder(2) +
+         u"」になります。C:\\Q\\SITE のように 2 段以上のフォルダを ROOT にして"
          u"ください。\n";
 }
 

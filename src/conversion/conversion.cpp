@@ -4,8 +4,8 @@
 
 #include "conversion/section_order.h"
 #include "environment/destination_path.h"
-#include "run/patdat_check.h"
 #include "exchange/exchange_import.h"
+#include "run/patdat_check.h"
 #include "run/run_context.h"
 #include "run/run_error.h"
 #include "text/line_reader.h"
@@ -151,10 +151,11 @@ bool ConversionRun::CheckTag() {
   LineReader source;
   source.OpenBytes(source_bytes_);
   if (source.AtEnd() || !IsSourceTagLine(source.ReadLine())) {
-    ui_.ShowMessage(u"選択された変換元ファイルは違います。先頭行が QVN で始まる記録ファイルでは"
-                    u"ありません: " +
-                        shown,
-                    MessageStyle::kOk, request_.source_text);
+    ui_.ShowMessage(
+        u"選択された変換元ファイルは違います。先頭行が QVN で始まる記録ファイルでは"
+        u"ありません: " +
+            shown,
+        MessageStyle::kOk, request_.source_text);
     return false;
   }
   return true;
@@ -194,7 +195,7 @@ bool ConversionRun::MakeDestinationFolders() {
   for (std::size_t i = 1; i < prefixes.size(); ++i) {
     if (exists(prefixes[i])) continue;
     if (!fs_.CreateFolder(env_.HostPath(prefixes[i]))) {
-      throw RunError(u"フォルダを作成できません: " + prefixes[i]);
+      throw RunError(CannotCreateFolderMessage(prefixes[i], LastFileError()));
     }
   }
   return true;
@@ -248,7 +249,8 @@ void ConversionRun::Report(const RunError& error, long line_number) {
 }  // namespace
 
 std::u16string SourceOpenMessage(std::u16string_view shown_path, FileError why) {
-  if (why == FileError::kNotFound) return u"変換元ファイルが見つかりません: " + std::u16string(shown_path);
+  if (why == FileError::kNotFound)
+    return u"変換元ファイルが見つかりません: " + std::u16string(shown_path);
   return CannotOpenMessage(shown_path, why);
 }
 

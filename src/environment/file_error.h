@@ -11,17 +11,17 @@ namespace bc {
 
 enum class FileError {
   kNone,
-  kNotFound,       // no such file or folder on the path
-  kAccessDenied,   // the system refuses this user
-  kReadOnly,       // a read-only drive or share
-  kDiskFull,       // no space left, or the user's quota is used up
-  kIoError,        // the disk or the network failed while reading or writing
-  kInUse,          // another program holds the file
-  kNotPlainFile,   // a folder, device or pipe where a file was wanted
-  kLink,           // a symbolic link that is not followed
-  kNameTooLong,    // the path is longer than the system allows
-  kInvalidName,    // the system does not take the name
-  kOther,          // any other reason
+  kNotFound,      // no such file or folder on the path
+  kAccessDenied,  // the system refuses this user
+  kReadOnly,      // a read-only drive or share
+  kDiskFull,      // no space left, or the user's quota is used up
+  kIoError,       // the disk or the network failed while reading or writing
+  kInUse,         // another program holds the file
+  kNotPlainFile,  // a folder, device or pipe where a file was wanted
+  kLink,          // a symbolic link that is not followed
+  kNameTooLong,   // the path is longer than the system allows
+  kInvalidName,   // the system does not take the name
+  kOther,         // any other reason
 };
 
 // Whether the failed operation read or wrote: the same reason reads

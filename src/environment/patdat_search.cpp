@@ -90,7 +90,8 @@ bool IsInstallationFolder(const Environment& env, const std::filesystem::path& h
   std::error_code ec;
   if (folder.filename().empty()) folder = folder.parent_path();
   std::filesystem::path samples = folder.parent_path();
-  if (samples.filename() == "samples" && std::filesystem::is_regular_file(samples / "boring.txt", ec))
+  if (samples.filename() == "samples" &&
+      std::filesystem::is_regular_file(samples / "boring.txt", ec))
     return true;
   if (env.program_folder().empty()) return false;
   std::filesystem::path program = Canonical(env.program_folder());

@@ -112,7 +112,8 @@ OpenStatus MemoryFileSystem::OpenWritable(const std::filesystem::path& path, Wri
   std::lock_guard<std::mutex> hold(state_->mutex);
   bool append = mode == WriteMode::kAppend;
   if (!append && state_->links.count(key) != 0) return Fail(FileError::kLink, OpenStatus::kSymlink);
-  if (!FolderExists(Key(path.parent_path()))) return Fail(FileError::kNotFound, OpenStatus::kFailed);
+  if (!FolderExists(Key(path.parent_path())))
+    return Fail(FileError::kNotFound, OpenStatus::kFailed);
   if (state_->folders.count(key) != 0) return Fail(FileError::kNotPlainFile, OpenStatus::kFailed);
   std::string& bytes = state_->files[key];
   if (!append) bytes.clear();
@@ -148,7 +149,8 @@ LockStatus MemoryFileSystem::TryLock(const std::filesystem::path& path,
                                      std::unique_ptr<FileLock>* lock) {
   std::string key = Key(path);
   std::lock_guard<std::mutex> hold(state_->mutex);
-  if (!FolderExists(Key(path.parent_path()))) return Fail(FileError::kNotFound, LockStatus::kFailed);
+  if (!FolderExists(Key(path.parent_path())))
+    return Fail(FileError::kNotFound, LockStatus::kFailed);
   state_->files.try_emplace(key);
   if (!state_->locks.insert(key).second) return LockStatus::kBusy;
   *lock = std::make_unique<Lock>(state_, key);
@@ -158,7 +160,8 @@ LockStatus MemoryFileSystem::TryLock(const std::filesystem::path& path,
 std::optional<std::uint64_t> MemoryFileSystem::FileSize(const std::filesystem::path& path) {
   std::lock_guard<std::mutex> hold(state_->mutex);
   auto file = state_->files.find(Key(path));
-  if (file == state_->files.end()) return Fail(FileError::kNotFound, std::optional<std::uint64_t>());
+  if (file == state_->files.end())
+    return Fail(FileError::kNotFound, std::optional<std::uint64_t>());
   return file->second.size();
 }
 

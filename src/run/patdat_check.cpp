@@ -15,7 +15,8 @@ bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
 }
 
 // The soil-name table's name in the folder, in whatever letter case it has.
-std::optional<std::filesystem::path> SoilTable(FileSystem& fs, const std::filesystem::path& folder) {
+std::optional<std::filesystem::path> SoilTable(FileSystem& fs,
+                                               const std::filesystem::path& folder) {
   for (const std::filesystem::path& name : fs.List(folder)) {
     if (SameIgnoringCase(FromHostPath(name), u"kishitu.txt")) return folder / name;
   }
@@ -54,8 +55,8 @@ std::u16string PatdatProblemMessage(std::u16string_view folder, const PatdatStat
       what = u"PATDAT フォルダに kishitu.txt がありません";
       break;
     case PatdatCheck::kNotWritable:
-      what = u"PATDAT フォルダに書き込めません（" +
-             FileErrorText(status.why, FileAccess::kWrite) + u"）";
+      what = u"PATDAT フォルダに書き込めません（" + FileErrorText(status.why, FileAccess::kWrite) +
+             u"）";
       break;
   }
   return what + u": " + std::u16string(folder) +

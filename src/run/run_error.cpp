@@ -41,6 +41,10 @@ std::u16string CannotReadMessage(std::u16string_view path, FileError why) {
                      u"ディスクやネットワークの状態を確認してください", path);
 }
 
+std::u16string CannotCreateFolderMessage(std::u16string_view path, FileError why) {
+  return FileMessage(u"フォルダを作成できません", why, FileAccess::kWrite, u"", path);
+}
+
 std::u16string SymlinkOutputMessage(std::u16string_view path) {
   return u"出力ファイルの名前がシンボリックリンクのため書き込みません: " + std::u16string(path);
 }

@@ -39,6 +39,7 @@ std::u16string CannotOpenMessage(std::u16string_view path, FileError why = FileE
                                  FileAccess access = FileAccess::kRead);
 std::u16string CannotWriteMessage(std::u16string_view path, FileError why = FileError::kNone);
 std::u16string CannotReadMessage(std::u16string_view path, FileError why = FileError::kNone);
+std::u16string CannotCreateFolderMessage(std::u16string_view path, FileError why);
 std::u16string SymlinkOutputMessage(std::u16string_view path);
 std::u16string NumberOutOfRangeMessage();
 std::u16string TooManyFieldsMessage();

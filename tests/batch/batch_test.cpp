@@ -26,7 +26,8 @@ std::vector<std::u16string> Destinations(const std::vector<BatchItem>& items) {
 
 std::vector<std::pair<std::string, PassedOver>> Skipped(const BatchPlan& plan) {
   std::vector<std::pair<std::string, PassedOver>> out;
-  for (const SkippedFile& file : plan.skipped) out.emplace_back(file.file.filename().string(), file.why);
+  for (const SkippedFile& file : plan.skipped)
+    out.emplace_back(file.file.filename().string(), file.why);
   return out;
 }
 
@@ -43,8 +44,9 @@ TEST(BatchPlanTest, FoldersInNameOrderWithTaggedFilesOnly) {
                                                               u"D:\\out\\b2", u"D:\\out\\c3"}));
   EXPECT_EQ(items[1].source, dir.path() / "site" / "a1.txt");
   EXPECT_EQ(items[3].source, dir.path() / "site" / "deeper" / "c3.dat");
-  EXPECT_EQ(Skipped(plan), (std::vector<std::pair<std::string, PassedOver>>{
-                               {"notes.txt", PassedOver::kNotBoring}}));
+  EXPECT_EQ(
+      Skipped(plan),
+      (std::vector<std::pair<std::string, PassedOver>>{{"notes.txt", PassedOver::kNotBoring}}));
 }
 
 // A record file saved by an editor that adds a byte-order mark is still a
@@ -114,10 +116,11 @@ class RecordingObserver : public BatchObserver {
 };
 
 TEST(BatchRunTest, AStoppedBoringDoesNotStopTheBatch) {
-  std::vector<BatchItem> items = {{"/s/a.txt", u"D:\\o\\a"},
-                                  {"/s/b.txt", u"D:\\o\\b"},
-                                  {"/s/c.txt", u"D:\\o\\c"},
-                                  {"/s/d.txt", u"D:\\o\\d", u"ファイルを開けません（読み取りエラー）"}};
+  std::vector<BatchItem> items = {
+      {"/s/a.txt", u"D:\\o\\a"},
+      {"/s/b.txt", u"D:\\o\\b"},
+      {"/s/c.txt", u"D:\\o\\c"},
+      {"/s/d.txt", u"D:\\o\\d", u"ファイルを開けません（読み取りエラー）"}};
   std::vector<Answer> answers;
   ConvertOne convert = [&](const BatchItem& item, RunUi& ui) {
     answers.push_back(ui.ShowMessage(u"ﾌｫﾙﾀﾞがありません。新規作成しますか？",

@@ -159,7 +159,7 @@ TEST_F(ConversionTest, FullTablesAreReportedOnceAfterSuccess) {
   EXPECT_NE(ui_.warnings[0][0].find(u" 2 件"), std::u16string::npos);  // 黒 and 白
   EXPECT_EQ(ui_.warnings[0][1].rfind(u"P:\\L16.TXT: ", 0), 0u);
   EXPECT_NE(ui_.warnings[0][1].find(u" 1 件"), std::u16string::npos);  // 砂 twice
-  ASSERT_EQ(ui_.messages.size(), 1u);  // only the folder question
+  ASSERT_EQ(ui_.messages.size(), 1u);                                  // only the folder question
   EXPECT_EQ(ui_.messages[0].style, MessageStyle::kYesNoQuestion);
 }
 

@@ -186,8 +186,9 @@ TEST(StoreRunTest, EveryFailedOperationStopsTheRunWithWholeTables) {
 TEST(StoreRunTest, ReadErrorNamesTheFileAndTheReason) {
   const std::vector<std::pair<int, std::u16string>> cases = {
       // the source, read once before anything else
-      {1, u"ファイルを読み込めません（読み取りエラー（ディスクやネットワークの状態を確認してください）"
-          u"）: C:\\b.txt"},
+      {1,
+       u"ファイルを読み込めません（読み取りエラー（ディスクやネットワークの状態を確認してください）"
+       u"）: C:\\b.txt"},
       {2, CannotReadMessage(u"P:\\L4.TXT", FileError::kIoError)}};  // the first table
   for (const auto& [n, message] : cases) {
     SampleRun run;
@@ -227,8 +228,9 @@ TEST(StoreRunTest, WriteFailuresGiveTheSystemsReason) {
   RunOptions options;
   options.file_system = &faulty;
   EXPECT_FALSE(run.Run(options));
-  EXPECT_EQ(Errors(run.ui), std::vector<std::u16string>{CannotOpenMessage(
-                                u"C:\\out\\CNT.TXT", FileError::kAccessDenied, FileAccess::kWrite)});
+  EXPECT_EQ(Errors(run.ui),
+            std::vector<std::u16string>{CannotOpenMessage(
+                u"C:\\out\\CNT.TXT", FileError::kAccessDenied, FileAccess::kWrite)});
 }
 
 #ifndef _WIN32

@@ -10,8 +10,8 @@
 
 #include "e2e/case_folder.h"
 #include "e2e/same_files.h"
-#include "support/section_fixture.h"
 #include "environment/environment.h"
+#include "support/section_fixture.h"
 #include "text/codepage.h"
 #include "text/utf8.h"
 
@@ -67,19 +67,23 @@ constexpr char kDrive[] = "--drive D=. --patdat 'D:\\patdat' ";
 
 TEST_F(BatchTest, SameFilesAsOneAtATimeAndAStopDoesNotStopTheBatch) {
   std::string output;
-  ASSERT_EQ(RunProgram(root() / "one", kDrive + std::string("--into 'D:\\Q\\out' in"), &output),
-            1)
+  ASSERT_EQ(RunProgram(root() / "one", kDrive + std::string("--into 'D:\\Q\\out' in"), &output), 1)
       << output;
   std::u16string in = FromHostPath(fs::absolute(root() / "one" / "in"));
-  std::u16string summary = u"変換 3 件、停止 1 件、警告 0 件、見送り 1 件\n"
-                           u"停止: " + in + u"/b.txt: 変換元ファイルの 2 行目: 数値が扱える範囲"
-                           u"（-32768～32767）を超えています。\n"
-                           u"見送り: " + in + u"/notes.txt: ボーリングの記録ファイルではありません\n";
-  EXPECT_EQ(FromUtf8(output), u"1/4 変換 in/a.txt -> D:\\Q\\out\\a\n"
-                              u"2/4 停止 in/b.txt -> D:\\Q\\out\\b\n"
-                              u"3/4 変換 in/c.txt -> D:\\Q\\out\\c\n"
-                              u"4/4 変換 in/sub/a.txt -> D:\\Q\\out\\a_2\n" +
-                                  summary + u"この結果を D:\\Q\\out\\変換結果.txt に書きました。\n");
+  std::u16string summary =
+      u"変換 3 件、停止 1 件、警告 0 件、見送り 1 件\n"
+      u"停止: " +
+      in +
+      u"/b.txt: 変換元ファイルの 2 行目: 数値が扱える範囲"
+      u"（-32768～32767）を超えています。\n"
+      u"見送り: " +
+      in + u"/notes.txt: ボーリングの記録ファイルではありません\n";
+  EXPECT_EQ(FromUtf8(output),
+            u"1/4 変換 in/a.txt -> D:\\Q\\out\\a\n"
+            u"2/4 停止 in/b.txt -> D:\\Q\\out\\b\n"
+            u"3/4 変換 in/c.txt -> D:\\Q\\out\\c\n"
+            u"4/4 変換 in/sub/a.txt -> D:\\Q\\out\\a_2\n" +
+                summary + u"この結果を D:\\Q\\out\\変換結果.txt に書きました。\n");
   EXPECT_EQ(ReadBytes(root() / "one" / "Q" / "out" / "変換結果.txt"), ToAnsiCrLf(ToUtf8(summary)));
 
   const std::pair<const char*, const char*> singles[] = {
@@ -139,12 +143,13 @@ TEST_F(BatchTest, EveryFileWalkedPastIsNamedInTheSummary) {
   EXPECT_EQ(text.find(u"注意: CNT.TXT"), 0u) << output;
   EXPECT_NE(text.find(u"D:\\out\\a の CNT.TXT は「a」と「」になります"), std::u16string::npos);
   std::u16string in = FromHostPath(fs::absolute(one / "in"));
-  for (const std::u16string& line :
-       {u"、見送り 4 件\n", u"見送り: " + in + u"/fig.svg: ボーリング交換用 XML ではありません\n",
-        u"見送り: " + in + u"/link.txt: シンボリックリンクはたどりません\n",
-        u"見送り: " + in + u"/notes.txt: ボーリングの記録ファイルではありません\n",
-        u"見送り: " + in + u"/photo.jpg: ボーリングの記録ファイルではありません\n",
-        u" in/bom.txt -> D:\\out\\bom\n"}) {
+  for (const std::u16string& line : std::vector<std::u16string>{
+           u"、見送り 4 件\n",
+           u"見送り: " + in + u"/fig.svg: ボーリング交換用 XML ではありません\n",
+           u"見送り: " + in + u"/link.txt: シンボリックリンクはたどりません\n",
+           u"見送り: " + in + u"/notes.txt: ボーリングの記録ファイルではありません\n",
+           u"見送り: " + in + u"/photo.jpg: ボーリングの記録ファイルではありません\n",
+           u" in/bom.txt -> D:\\out\\bom\n"}) {
     EXPECT_NE(text.find(line), std::u16string::npos) << ToUtf8(line) << " not in\n" << output;
   }
   std::string kept = ReadBytes(one / "out" / "変換結果.txt");

@@ -142,8 +142,9 @@ TEST_F(PatdatSearchTest, NeverTakesTheSampleOrTheInstallation) {
   std::filesystem::path e = scratch_.path() / "e";
   Environment installed(env_.drives(), e / "inst" / "bin");
   installed.drives().Map(u'E', e);
-  for (const char* folder : {"a/samples/patdat", "inst/bin/x/PATDAT", "inst/share/boringconv/PATDAT",
-                             "inst/share/doc/boringconv/samples/patdat", "z/PATDAT"}) {
+  for (const char* folder :
+       {"a/samples/patdat", "inst/bin/x/PATDAT", "inst/share/boringconv/PATDAT",
+        "inst/share/doc/boringconv/samples/patdat", "z/PATDAT"}) {
     WriteBytes(e / folder / "kishitu.txt", "x");
   }
   WriteBytes(e / "a" / "samples" / "boring.txt", "QVN\r\n");
