@@ -211,7 +211,7 @@ std::string ConversionRun::ImportSource() const {
   try {
     return ImportExchangeXml(source_bytes_);
   } catch (const RunError& error) {
-    throw RunError(std::u16string(TrimBlanks(request_.source_text)) + u": " + error.message());
+    throw RunError(ShownFullPath(env_, source_path_) + u": " + error.message());
   }
 }
 
