@@ -10,6 +10,7 @@
 #include "run/file_system.h"
 #include "run/record.h"
 #include "run/run_error.h"
+#include "text/ascii_case.h"
 #include "text/codepage.h"
 #include "text/utf8.h"
 
@@ -17,13 +18,6 @@ namespace bc {
 namespace {
 
 constexpr std::size_t kHeadSize = 8192;
-
-std::u16string UpperCase(std::u16string text) {
-  for (char16_t& c : text) {
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-  }
-  return text;
-}
 
 std::u16string DecodeUtf16(std::string_view bytes, bool big_endian) {
   std::u16string text;
@@ -121,7 +115,7 @@ void Planner::AddWalked(const std::filesystem::directory_entry& entry) {
 void Planner::AddBoring(const std::filesystem::path& file, std::u16string problem) {
   std::u16string stem = FromHostPath(file.stem());
   std::u16string name = stem;
-  for (int n = 2; !used_.insert(UpperCase(name)).second; ++n) {
+  for (int n = 2; !used_.insert(AsciiUpper(name)).second; ++n) {
     name = stem + u"_" + FromHostPath(std::to_string(n));
   }
   plan_.items.push_back({file, folder_ + name, std::move(problem)});

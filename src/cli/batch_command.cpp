@@ -3,6 +3,7 @@
 #include "batch/batch_plan.h"
 #include "batch/batch_run.h"
 #include "cli/batch_progress.h"
+#include "cli/overview_file.h"
 #include "cli/preview_file.h"
 #include "cli/terminal.h"
 #include "conversion/conversion.h"
@@ -62,9 +63,14 @@ std::filesystem::path SourcePath(const Environment& env, const std::u16string& t
   return IsDrivePath(text) ? env.HostPath(text) : ToHostPath(text);
 }
 
-}  // namespace
-
-namespace {
+// Where the overview goes, if anywhere; true with it when its folder may be
+// made (ROOT's is the conversions' to make).
+std::optional<std::pair<std::filesystem::path, bool>> OverviewPath(const Environment& env,
+                                                                   const BatchCall& call) {
+  if (call.overview) return std::pair(ToHostPath(*call.overview), true);
+  if (call.previews) return std::pair(env.HostPath(call.root + u"\\overview.svg"), false);
+  return std::nullopt;
+}
 
 // Writes ROOT\変換結果.txt and says where it went, or why it did not;
 // false when it could not be written.
@@ -134,10 +140,20 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
     return !failure;
   };
   BatchProgress progress(err, ErrorIsTerminal());
-  std::vector<BatchResult> results = RunBatch(plan.items, convert, create_folders, progress);
+  std::optional<OverviewFile> overview;
+  if (auto path = OverviewPath(env, call)) {
+    overview.emplace(env, path->first, path->second, progress);
+  }
+  std::vector<BatchResult> results =
+      RunBatch(plan.items, convert, create_folders,
+               overview ? static_cast<BatchObserver&>(*overview) : progress);
   std::u16string summary = BatchSummary(results, plan.skipped);
   WriteText(out, summary);
   bool saved = SaveSummary(env, call.root, summary, out, err);
+  if (std::optional<std::u16string> failure = overview ? overview->Write() : std::nullopt) {
+    WriteText(err, *failure + u"\n");
+    return 1;
+  }
   for (const BatchResult& result : results) {
     if (!result.converted) return 1;
   }

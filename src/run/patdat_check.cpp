@@ -2,23 +2,16 @@
 
 #include <optional>
 
+#include "text/ascii_case.h"
+
 namespace bc {
 namespace {
-
-bool SameIgnoringCase(std::u16string_view a, std::u16string_view b) {
-  auto upper = [](char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; };
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (upper(a[i]) != upper(b[i])) return false;
-  }
-  return true;
-}
 
 // The soil-name table's name in the folder, in whatever letter case it has.
 std::optional<std::filesystem::path> SoilTable(FileSystem& fs,
                                                const std::filesystem::path& folder) {
   for (const std::filesystem::path& name : fs.List(folder)) {
-    if (SameIgnoringCase(FromHostPath(name), u"kishitu.txt")) return folder / name;
+    if (SameIgnoringAsciiCase(FromHostPath(name), u"kishitu.txt")) return folder / name;
   }
   return std::nullopt;
 }
