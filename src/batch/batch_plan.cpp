@@ -12,6 +12,7 @@
 #include "run/run_error.h"
 #include "text/ascii_case.h"
 #include "text/codepage.h"
+#include "text/source_encoding.h"
 #include "text/utf8.h"
 
 namespace bc {
@@ -123,10 +124,7 @@ void Planner::AddBoring(const std::filesystem::path& file, std::u16string proble
 
 }  // namespace
 
-bool HasSourceTag(std::string_view head) {
-  std::u16string text = HeadText(head);
-  return IsSourceTagLine(text.substr(0, text.find_first_of(u"\r\n")));
-}
+bool HasSourceTag(std::string_view head) { return IsSourceTagLine(SourceFirstLine(head)); }
 
 FileKind ClassifyFile(const std::filesystem::path& file, FileError* why) {
   std::string head;

@@ -102,7 +102,11 @@ std::u16string BatchSummary(const std::vector<BatchResult>& results,
   for (const BatchResult& result : results) {
     if (result.warnings.empty()) continue;
     text += u"警告あり: " + FullPath(result.item.source) + u"\n";
-    for (const std::u16string& warning : result.warnings) text += u"  " + warning + u"\n";
+    for (std::u16string_view warning : result.warnings) {
+      constexpr std::u16string_view kWarning = u"警告: ";  // said once, before the file
+      if (warning.starts_with(kWarning)) warning.remove_prefix(kWarning.size());
+      text += u"  " + std::u16string(warning) + u"\n";
+    }
   }
   for (const SkippedFile& file : skipped) {
     text += u"見送り: " + FullPath(file.file) + u": " + PassedOverText(file.why) + u"\n";

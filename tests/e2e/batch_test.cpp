@@ -71,11 +71,18 @@ TEST_F(BatchTest, SameFilesAsOneAtATimeAndAStopDoesNotStopTheBatch) {
       << output;
   std::u16string in = FromHostPath(fs::absolute(root() / "one" / "in"));
   std::u16string summary =
-      u"変換 3 件、停止 1 件、警告 0 件、見送り 1 件\n"
+      u"変換 3 件、停止 1 件、警告 3 件、見送り 1 件\n"
       u"停止: " +
       in +
-      u"/b.txt: 変換元ファイルの 2 行目: 数値が扱える範囲"
+      u"/b.txt: 変換元ファイルの 2 行目「4000 1.00 1.30 20000 20000 0 1 1 1」: 数値が扱える範囲"
       u"（-32768～32767）を超えています。\n"
+      u"変換先フォルダには、このボーリングの途中までのファイルだけが残っています。\n"
+      u"警告あり: " +
+      in +
+      u"/a.txt\n"
+      u"  9 行目 3 番目の項目「x」は数値として 0 と読みました\n"
+      u"  10 行目 3 番目の項目「x」は数値として 0 と読みました\n"
+      u"  11 行目 3 番目の項目「x」は数値として 0 と読みました\n"
       u"見送り: " +
       in + u"/notes.txt: ボーリングの記録ファイルではありません\n";
   EXPECT_EQ(FromUtf8(output),
