@@ -1,13 +1,15 @@
 #include "batch/batch_plan.h"
 
 #include <algorithm>
-#include <fstream>
 #include <set>
 #include <system_error>
 
+#include "conversion/conversion.h"
 #include "environment/environment.h"
 #include "exchange/exchange_import.h"
+#include "run/file_system.h"
 #include "run/record.h"
+#include "run/run_error.h"
 #include "text/ascii_case.h"
 #include "text/codepage.h"
 #include "text/source_encoding.h"
@@ -16,87 +18,144 @@
 namespace bc {
 namespace {
 
-// Every file below folder that filter takes, in name order, depth first.
-void CollectFolder(const std::filesystem::path& folder, const SourceFilter& filter,
-                   std::vector<std::filesystem::path>& files) {
-  std::error_code ec;
-  std::vector<std::filesystem::directory_entry> entries;
-  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
-       it.increment(ec)) {
-    entries.push_back(*it);
+constexpr std::size_t kHeadSize = 8192;
+
+std::u16string DecodeUtf16(std::string_view bytes, bool big_endian) {
+  std::u16string text;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    auto high = static_cast<unsigned char>(bytes[big_endian ? i : i + 1]);
+    auto low = static_cast<unsigned char>(bytes[big_endian ? i + 1 : i]);
+    text.push_back(static_cast<char16_t>(high << 8 | low));
   }
-  std::sort(entries.begin(), entries.end(),
-            [](const auto& a, const auto& b) { return a.path().filename() < b.path().filename(); });
-  for (const std::filesystem::directory_entry& entry : entries) {
-    if (entry.is_symlink(ec)) continue;
-    if (entry.is_directory(ec)) {
-      CollectFolder(entry.path(), filter, files);
-    } else if (entry.is_regular_file(ec) && filter(entry.path())) {
-      files.push_back(entry.path());
-    }
-  }
+  return text;
 }
 
-// The first bytes of a file, at most size.
-std::string Head(const std::filesystem::path& file, std::size_t size) {
-  std::ifstream in(file, std::ios::binary);
-  std::string head(size, '\0');
-  in.read(head.data(), static_cast<std::streamsize>(size));
-  head.resize(static_cast<std::size_t>(in.gcount()));
-  return head;
+// The head as text, in the encoding its byte-order mark names, else
+// Shift_JIS.
+std::u16string HeadText(std::string_view head) {
+  if (head.starts_with("\xEF\xBB\xBF")) return FromUtf8(head.substr(3));
+  if (head.starts_with("\xFF\xFE")) return DecodeUtf16(head.substr(2), false);
+  if (head.starts_with("\xFE\xFF")) return DecodeUtf16(head.substr(2), true);
+  return DecodeAnsi(head);
 }
 
 bool NamesExchangeRoot(std::string_view head) {
-  static const std::string kUtf8 = ToUtf8(u"ボーリング情報");
-  static const std::string kAnsi = EncodeAnsi(u"ボーリング情報");
-  static const std::string kUtf16 = [] {
-    std::string bytes;
-    for (char16_t c : std::u16string(u"ボーリング情報")) {
-      bytes.push_back(static_cast<char>(c & 0xFF));
-      bytes.push_back(static_cast<char>(c >> 8));
-    }
-    return bytes;
-  }();
-  return head.find(kUtf8) != std::string_view::npos || head.find(kAnsi) != std::string_view::npos ||
-         head.find(kUtf16) != std::string_view::npos;
+  static const std::u16string kRoot = u"ボーリング情報";
+  return HeadText(head).find(kRoot) != std::u16string::npos ||
+         DecodeUtf16(head, false).find(kRoot) != std::u16string::npos ||
+         FromUtf8(head).find(kRoot) != std::u16string::npos;
+}
+
+class Planner {
+ public:
+  Planner(std::u16string_view root, const FileClassifier& classify)
+      : folder_(WithTrailingBackslash(std::u16string(root))), classify_(classify) {}
+
+  void AddSource(const std::filesystem::path& source);
+  BatchPlan Take() { return std::move(plan_); }
+
+ private:
+  void Walk(const std::filesystem::path& folder);
+  void AddWalked(const std::filesystem::directory_entry& entry);
+  void AddBoring(const std::filesystem::path& file, std::u16string problem);
+
+  std::u16string folder_;
+  const FileClassifier& classify_;
+  std::set<std::u16string> used_;  // folder names in capitals, as Windows compares them
+  BatchPlan plan_;
+};
+
+void Planner::AddSource(const std::filesystem::path& source) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(source, ec)) return Walk(source);
+  FileError why = FileError::kNone;
+  if (classify_(source, &why) != FileKind::kUnreadable) return AddBoring(source, u"");
+  AddBoring(source, SourceOpenMessage(FromHostPath(std::filesystem::absolute(source, ec)), why));
+}
+
+// Every entry below folder in name order, depth first.
+void Planner::Walk(const std::filesystem::path& folder) {
+  std::error_code ec;
+  std::vector<std::filesystem::directory_entry> entries;
+  std::filesystem::directory_iterator it(folder, ec);
+  for (std::filesystem::directory_iterator end; !ec && it != end; it.increment(ec)) {
+    entries.push_back(*it);
+  }
+  if (ec) {
+    plan_.items.push_back({folder, u"",
+                           u"フォルダを読めません（" +
+                               FileErrorText(FileErrorOf(ec), FileAccess::kRead) + u"）: " +
+                               FromHostPath(folder)});
+  }
+  std::sort(entries.begin(), entries.end(),
+            [](const auto& a, const auto& b) { return a.path().filename() < b.path().filename(); });
+  for (const std::filesystem::directory_entry& entry : entries) AddWalked(entry);
+}
+
+void Planner::AddWalked(const std::filesystem::directory_entry& entry) {
+  std::error_code ec;
+  const std::filesystem::path& path = entry.path();
+  if (entry.is_symlink(ec)) return plan_.skipped.push_back({path, PassedOver::kLink});
+  if (entry.is_directory(ec)) return Walk(path);
+  if (!entry.is_regular_file(ec)) return plan_.skipped.push_back({path, PassedOver::kNotPlainFile});
+  FileError why = FileError::kNone;
+  switch (classify_(path, &why)) {
+    case FileKind::kRecord:
+    case FileKind::kExchangeXml:
+      return AddBoring(path, u"");
+    case FileKind::kOtherXml:
+      return plan_.skipped.push_back({path, PassedOver::kOtherXml});
+    case FileKind::kOther:
+      return plan_.skipped.push_back({path, PassedOver::kNotBoring});
+    case FileKind::kUnreadable:
+      break;
+  }
+  AddBoring(path, CannotOpenMessage(FromHostPath(path), why));
+}
+
+void Planner::AddBoring(const std::filesystem::path& file, std::u16string problem) {
+  std::u16string stem = FromHostPath(file.stem());
+  std::u16string name = stem;
+  for (int n = 2; !used_.insert(AsciiUpper(name)).second; ++n) {
+    name = stem + u"_" + FromHostPath(std::to_string(n));
+  }
+  plan_.items.push_back({file, folder_ + name, std::move(problem)});
 }
 
 }  // namespace
 
-bool HasSourceTag(const std::filesystem::path& file) {
-  std::string head = Head(file, 256);
-  return IsSourceTagLine(SourceFirstLine(head));
+bool HasSourceTag(std::string_view head) { return IsSourceTagLine(SourceFirstLine(head)); }
+
+FileKind ClassifyFile(const std::filesystem::path& file, FileError* why) {
+  std::string head;
+  if (FileSystem::Default().ReadHead(file, kHeadSize, &head) != ReadStatus::kOk) {
+    *why = LastFileError();
+    return FileKind::kUnreadable;
+  }
+  if (HasSourceTag(head)) return FileKind::kRecord;
+  if (!LooksLikeExchangeXml(head)) return FileKind::kOther;
+  return NamesExchangeRoot(head) ? FileKind::kExchangeXml : FileKind::kOtherXml;
 }
 
-bool IsBoringFile(const std::filesystem::path& file) {
-  if (HasSourceTag(file)) return true;
-  std::string head = Head(file, 8192);
-  return LooksLikeExchangeXml(head) && NamesExchangeRoot(head);
+std::u16string PassedOverText(PassedOver why) {
+  switch (why) {
+    case PassedOver::kNotBoring:
+      return u"ボーリングの記録ファイルではありません";
+    case PassedOver::kOtherXml:
+      return u"ボーリング交換用 XML ではありません";
+    case PassedOver::kLink:
+      return u"シンボリックリンクはたどりません";
+    case PassedOver::kNotPlainFile:
+      break;
+  }
+  return u"通常のファイルではありません";
 }
 
-std::vector<BatchItem> PlanBatch(const std::vector<std::filesystem::path>& sources,
-                                 std::u16string_view root, const SourceFilter& filter) {
-  std::vector<std::filesystem::path> files;
-  for (const std::filesystem::path& source : sources) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(source, ec)) {
-      CollectFolder(source, filter, files);
-    } else {
-      files.push_back(source);
-    }
-  }
-  std::u16string folder = WithTrailingBackslash(std::u16string(root));
-  std::set<std::u16string> used;  // folder names in capitals, as Windows compares them
-  std::vector<BatchItem> items;
-  for (const std::filesystem::path& file : files) {
-    std::u16string stem = FromHostPath(file.stem());
-    std::u16string name = stem;
-    for (int n = 2; !used.insert(AsciiUpper(name)).second; ++n) {
-      name = stem + u"_" + FromHostPath(std::to_string(n));
-    }
-    items.push_back({file, folder + name});
-  }
-  return items;
+BatchPlan PlanBatch(const std::vector<std::filesystem::path>& sources, std::u16string_view root,
+                    const FileClassifier& classify) {
+  Planner planner(root, classify);
+  for (const std::filesystem::path& source : sources) planner.AddSource(source);
+  return planner.Take();
 }
 
 }  // namespace bc

@@ -8,6 +8,7 @@
 #include "cli/terminal.h"
 #include "conversion/conversion.h"
 #include "environment/folder_entries.h"
+#include "run/patdat_check.h"
 #include "run/run_error.h"
 
 namespace bc {
@@ -71,16 +72,44 @@ std::optional<std::pair<std::filesystem::path, bool>> OverviewPath(const Environ
   return std::nullopt;
 }
 
+// Writes ROOT\変換結果.txt and says where it went, or why it did not;
+// false when it could not be written.
+bool SaveSummary(const Environment& env, const std::u16string& root, const std::u16string& text,
+                 std::FILE* out, std::FILE* err) {
+  std::u16string shown = WithTrailingBackslash(root) + kSummaryFileName;
+  std::filesystem::path folder = env.HostPath(root);
+  if (folder.empty() || !FileSystem::Default().Exists(folder)) {
+    WriteText(err, u"ROOT のフォルダがないため " + std::u16string(kSummaryFileName) +
+                       u" は書きませんでした: " + root + u"\n");
+    return true;
+  }
+  FileError why = WriteSummaryFile(FileSystem::Default(), folder, text);
+  if (why != FileError::kNone) {
+    WriteText(err, CannotWriteMessage(shown, why) + u"\n");
+    return false;
+  }
+  WriteText(out, u"この結果を " + shown + u" に書きました。\n");
+  return true;
+}
+
 }  // namespace
 
 int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std::FILE* err) {
   std::vector<std::filesystem::path> sources;
-  for (const std::u16string& source : call.sources) sources.push_back(SourcePath(env, source));
-  std::vector<BatchItem> items = PlanBatch(sources, call.root, IsBoringFile);
-  if (items.empty()) {
-    WriteText(err, u"変換するボーリングがありません。\n");
+  for (const std::u16string& source : call.sources) {
+    sources.push_back(SourcePath(env, UnquotePath(source)));
+  }
+  BatchPlan plan = PlanBatch(sources, call.root);
+  if (plan.items.empty()) {
+    WriteText(err, BatchSummary({}, plan.skipped) + u"変換するボーリングがありません。\n");
     return 1;
   }
+  PatdatStatus patdat = CheckPatdatFolder(FileSystem::Default(), env, call.patdat);
+  if (patdat.check != PatdatCheck::kOk) {
+    WriteText(err, PatdatProblemMessage(call.patdat, patdat) + u"\n");
+    return 1;
+  }
+  WriteText(err, ShallowRootWarning(call.root, plan.items.front().destination));
   // One store for the whole batch: the folder's lock is taken once, and each
   // table is read once however many borings there are.
   std::unique_ptr<PatternStore> store;
@@ -115,9 +144,12 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
   if (auto path = OverviewPath(env, call)) {
     overview.emplace(env, path->first, path->second, progress);
   }
-  std::vector<BatchResult> results = RunBatch(
-      items, convert, create_folders, overview ? static_cast<BatchObserver&>(*overview) : progress);
-  WriteText(out, BatchSummary(results));
+  std::vector<BatchResult> results =
+      RunBatch(plan.items, convert, create_folders,
+               overview ? static_cast<BatchObserver&>(*overview) : progress);
+  std::u16string summary = BatchSummary(results, plan.skipped);
+  WriteText(out, summary);
+  bool saved = SaveSummary(env, call.root, summary, out, err);
   if (std::optional<std::u16string> failure = overview ? overview->Write() : std::nullopt) {
     WriteText(err, *failure + u"\n");
     return 1;
@@ -125,7 +157,7 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
   for (const BatchResult& result : results) {
     if (!result.converted) return 1;
   }
-  return 0;
+  return saved ? 0 : 1;
 }
 
 }  // namespace bc

@@ -209,16 +209,25 @@ std::optional<std::u16string> AsDrivePath(const Environment& env, const std::u16
   return env.drives().ToDrivePath(ToHostPath(text));
 }
 
-std::u16string ResolvePatdat(const Environment& env, const std::optional<std::u16string>& option) {
+// The pattern-data folder of --patdat, else of the settings, else of the
+// drive search, which is named on err with the way to keep it.
+std::u16string ResolvePatdat(const Environment& env, const std::optional<std::u16string>& option,
+                             std::FILE* err) {
   if (option) {
-    std::optional<std::u16string> drive_path = AsDrivePath(env, *option);
+    std::u16string folder = UnquotePath(*option);
+    std::optional<std::u16string> drive_path = AsDrivePath(env, folder);
     if (drive_path) return WithTrailingBackslash(*drive_path);
     std::error_code ec;
-    return WithTrailingBackslash(FromHostPath(std::filesystem::absolute(ToHostPath(*option), ec)));
+    return WithTrailingBackslash(FromHostPath(std::filesystem::absolute(ToHostPath(folder), ec)));
   }
   std::u16string setting = LoadPatdatSetting(SystemFolder());
   if (!setting.empty()) return setting;
-  return FindPatdatFolder(env, nullptr);
+  std::u16string found = FindPatdatFolder(env, nullptr);
+  if (!found.empty()) {
+    WriteText(err, PatdatFoundMessage(found) + u"（設定に書くには boringconv --patdat \"" + found +
+                       u"\" --save-patdat）\n");
+  }
+  return found;
 }
 
 int Fail(std::FILE* err, int code, const std::u16string& message) {
@@ -235,7 +244,7 @@ int WrongCall(std::FILE* err, const std::u16string& what) {
 // soil-name table is saved: any other would make every later run stop.
 int SavePatdat(const Environment& env, const std::u16string& folder, std::FILE* out,
                std::FILE* err) {
-  std::optional<std::u16string> drive_path = AsDrivePath(env, folder);
+  std::optional<std::u16string> drive_path = AsDrivePath(env, UnquotePath(folder));
   if (!drive_path) return Fail(err, 1, u"PATDAT フォルダがどのドライブにもありません: " + folder);
   std::u16string patdat = WithTrailingBackslash(*drive_path);
   std::error_code ec;
@@ -253,11 +262,11 @@ int SavePatdat(const Environment& env, const std::u16string& folder, std::FILE* 
 
 int Convert(Environment& env, const CommandLine& line, std::FILE* out, std::FILE* err) {
   RunRequest request;
-  request.patdat_path = ResolvePatdat(env, line.patdat);
+  request.patdat_path = ResolvePatdat(env, line.patdat, err);
   if (request.patdat_path.empty()) return Fail(err, 1, kNoPatdatText);
   request.source_text = line.source;
   request.strict = line.strict;
-  std::optional<std::u16string> destination = AsDrivePath(env, line.destination);
+  std::optional<std::u16string> destination = AsDrivePath(env, UnquotePath(line.destination));
   if (!destination) {
     return Fail(err, 1, u"変換先フォルダがどのドライブにもありません: " + line.destination);
   }
@@ -278,9 +287,9 @@ int Convert(Environment& env, const CommandLine& line, std::FILE* out, std::FILE
 
 int ConvertBatch(Environment& env, const CommandLine& line, std::FILE* out, std::FILE* err) {
   BatchCall call;
-  call.patdat = ResolvePatdat(env, line.patdat);
+  call.patdat = ResolvePatdat(env, line.patdat, err);
   if (call.patdat.empty()) return Fail(err, 1, kNoPatdatText);
-  std::optional<std::u16string> root = AsDrivePath(env, *line.into);
+  std::optional<std::u16string> root = AsDrivePath(env, UnquotePath(*line.into));
   if (!root) return Fail(err, 1, u"変換先フォルダがどのドライブにもありません: " + *line.into);
   call.root = *root;
   call.sources = line.sources;

@@ -1,5 +1,6 @@
 #include "cli/import_command.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -42,7 +43,7 @@ std::optional<std::string> ReadXml(const std::filesystem::path& path, std::u16st
     bytes.resize(static_cast<std::size_t>(in.gcount()));
   }
   if (!in || ec) {
-    *error = CannotOpenMessage(name);
+    *error = CannotOpenMessage(name, ec ? FileErrorOf(ec) : FileErrorFromErrno(errno));
     return std::nullopt;
   }
   return bytes;

@@ -21,7 +21,10 @@ std::u16string StopReason(const BatchResult& result) {
   for (const std::u16string& message : result.messages) {
     reason += (reason.empty() ? u"" : u" / ") + message;
   }
-  for (const std::filesystem::path& source : {result.item.source, result.item.source.filename()}) {
+  std::error_code ec;
+  std::filesystem::path full = std::filesystem::absolute(result.item.source, ec).lexically_normal();
+  for (const std::filesystem::path& source :
+       {full, result.item.source, result.item.source.filename()}) {
     std::u16string named = FromHostPath(source) + u": ";
     if (reason.starts_with(named)) return reason.substr(named.size());
   }

@@ -7,6 +7,7 @@
 #include "conversion/section_order.h"
 #include "environment/destination_path.h"
 #include "exchange/exchange_import.h"
+#include "run/patdat_check.h"
 #include "run/run_context.h"
 #include "run/run_error.h"
 #include "run/source_check.h"
@@ -92,6 +93,7 @@ class ConversionRun {
   // the user why the run does not start.
   bool CheckPaths();
   bool CheckTag();
+  bool CheckPatdat();
   void DecodeSourceBytes();
   bool CheckValues();
   bool MakeDestinationFolders();
@@ -147,7 +149,7 @@ bool ConversionRun::Run() {
 }
 
 bool ConversionRun::Prepare() {
-  return CheckPaths() && CheckTag() && CheckValues() && MakeDestinationFolders();
+  return CheckPaths() && CheckTag() && CheckValues() && CheckPatdat() && MakeDestinationFolders();
 }
 
 std::vector<std::u16string> ConversionRun::Convert(Record& record) {
@@ -192,7 +194,7 @@ void ConversionRun::RemoveOtherOutputs(const RunContext& ctx) const {
 }
 
 bool ConversionRun::CheckPaths() {
-  destination_ = request_.destination_text;
+  destination_ = UnquotePath(request_.destination_text);
   DestinationCheck check = ValidateDestinationPath(destination_, env_);
   if (check == DestinationCheck::kBadDriveName) {
     ui_.ShowMessage(BadDriveNameMessage(), MessageStyle::kInformation, u"");
@@ -203,7 +205,7 @@ bool ConversionRun::CheckPaths() {
     ui_.FocusDestination();
     return false;
   }
-  source_path_ = std::u16string(TrimBlanks(request_.source_text));
+  source_path_ = std::u16string(TrimBlanks(UnquotePath(request_.source_text)));
   if (source_path_.empty()) {
     ui_.ShowMessage(u"変換元ファイルが選択されていません。", MessageStyle::kOk, u"");
     return false;
@@ -219,26 +221,41 @@ bool ConversionRun::CheckPaths() {
 // file is imported into the record file it stands for, which is then read as
 // if it were the source.
 bool ConversionRun::CheckTag() {
-  bool tagged = false;
   ReadStatus status = fs_.ReadFile(env_.HostPath(source_path_), &source_bytes_);
-  if (status == ReadStatus::kReadError) throw RunError(CannotReadMessage(source_path_));
-  if (status == ReadStatus::kCannotOpen) source_bytes_.clear();
-  LineReader source;
-  if (status == ReadStatus::kOk) {
-    if (LooksLikeExchangeXml(source_bytes_)) {
-      source_bytes_ = ImportSource();
-    } else {
-      DecodeSourceBytes();
-    }
-    source.OpenBytes(source_bytes_);
-    tagged = !source.AtEnd() && IsSourceTagLine(source.ReadLine());
-  }
-  if (!tagged) {
-    ui_.ShowMessage(u"選択された変換元ファイルは違います。", MessageStyle::kOk,
+  FileError why = LastFileError();
+  std::u16string shown = ShownFullPath(env_, source_path_);
+  if (status == ReadStatus::kReadError) throw RunError(CannotReadMessage(shown, why));
+  if (status == ReadStatus::kCannotOpen) {
+    ui_.ShowMessage(SourceOpenMessage(shown, why), MessageStyle::kExclamation,
                     request_.source_text);
     return false;
   }
+  if (LooksLikeExchangeXml(source_bytes_)) {
+    source_bytes_ = ImportSource();
+  } else {
+    DecodeSourceBytes();
+  }
+  LineReader source;
+  source.OpenBytes(source_bytes_);
+  if (source.AtEnd() || !IsSourceTagLine(source.ReadLine())) {
+    ui_.ShowMessage(
+        u"選択された変換元ファイルは違います。先頭行が QVN で始まる記録ファイルでは"
+        u"ありません: " +
+            shown,
+        MessageStyle::kOk, request_.source_text);
+    return false;
+  }
   return true;
+}
+
+// A run on its own folder checks it before the destination is made; a
+// batch checks its folder once, before its first boring.
+bool ConversionRun::CheckPatdat() {
+  if (store_) return true;
+  PatdatStatus status = CheckPatdatFolder(fs_, env_, request_.patdat_path);
+  if (status.check == PatdatCheck::kOk) return true;
+  ui_.ShowMessage(PatdatProblemMessage(request_.patdat_path, status), MessageStyle::kError, u"");
+  return false;
 }
 
 // The source as code-page bytes, whatever encoding it was saved in. A file
@@ -295,7 +312,7 @@ bool ConversionRun::MakeDestinationFolders() {
   for (std::size_t i = 1; i < prefixes.size(); ++i) {
     if (exists(prefixes[i])) continue;
     if (!fs_.CreateFolder(env_.HostPath(prefixes[i]))) {
-      throw RunError(u"フォルダを作成できません: " + prefixes[i]);
+      throw RunError(CannotCreateFolderMessage(prefixes[i], LastFileError()));
     }
   }
   return true;
@@ -311,7 +328,7 @@ std::string ConversionRun::ImportSource() const {
   try {
     return ImportExchangeXml(source_bytes_);
   } catch (const RunError& error) {
-    throw RunError(std::u16string(TrimBlanks(request_.source_text)) + u": " + error.message());
+    throw RunError(ShownFullPath(env_, source_path_) + u": " + error.message());
   }
 }
 
@@ -365,6 +382,12 @@ void ConversionRun::Report(const RunError& error, long line_number) {
 }
 
 }  // namespace
+
+std::u16string SourceOpenMessage(std::u16string_view shown_path, FileError why) {
+  if (why == FileError::kNotFound)
+    return u"変換元ファイルが見つかりません: " + std::u16string(shown_path);
+  return CannotOpenMessage(shown_path, why);
+}
 
 std::unique_ptr<PatternStore> OpenPatternStore(const Environment& env, std::u16string folder,
                                                RunUi& ui, const RunOptions& options) {

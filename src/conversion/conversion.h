@@ -44,6 +44,10 @@ bool RunConversion(const RunRequest& request, Environment& env, RunUi& ui,
 std::unique_ptr<PatternStore> OpenPatternStore(const Environment& env, std::u16string folder,
                                                RunUi& ui, const RunOptions& options);
 
+// The stop for a source that cannot be opened: "変換元ファイルが見つかりません:
+// PATH" for a missing one, else the system's reason.
+std::u16string SourceOpenMessage(std::u16string_view shown_path, FileError why);
+
 // A run on an open store (a batch opens the folder once for all its runs):
 // request.patdat_path is not used, the store's folder and files are.
 bool RunConversion(const RunRequest& request, Environment& env, RunUi& ui, PatternStore& store);

@@ -94,6 +94,23 @@ std::filesystem::path Environment::HostPath(std::u16string_view path) const {
 #endif
 }
 
+std::u16string UnquotePath(std::u16string_view text) {
+  std::size_t first = text.find_first_not_of(u' ');
+  std::size_t last = text.find_last_not_of(u' ');
+  if (first == std::u16string_view::npos || last - first < 1 || text[first] != u'"' ||
+      text[last] != u'"') {
+    return std::u16string(text);
+  }
+  return std::u16string(text.substr(first + 1, last - first - 1));
+}
+
+std::u16string ShownFullPath(const Environment& env, std::u16string_view path) {
+  if (IsDrivePath(path)) return std::u16string(path);
+  std::error_code ec;
+  std::filesystem::path full = std::filesystem::absolute(env.HostPath(path), ec);
+  return ec ? std::u16string(path) : FromHostPath(full.lexically_normal());
+}
+
 char16_t UpperDriveLetter(char16_t c) { return AsciiUpper(c); }
 
 std::u16string WithTrailingBackslash(std::u16string folder) {

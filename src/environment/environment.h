@@ -53,6 +53,15 @@ class Environment {
 // True when text starts with a letter and ":".
 bool IsDrivePath(std::u16string_view text);
 
+// A path pasted in double quotes, as a file manager's "copy as path" gives
+// it, without them ("\"C:\a b\x.txt\"" gives "C:\a b\x.txt"); blanks around the
+// quotes go too. Any other text is returned as it stands.
+std::u16string UnquotePath(std::u16string_view text);
+
+// The path as messages show it: a drive path as it stands, any other made
+// absolute on the host.
+std::u16string ShownFullPath(const Environment& env, std::u16string_view path);
+
 // The capital of a drive letter ("c" gives "C"); other characters unchanged.
 char16_t UpperDriveLetter(char16_t c);
 

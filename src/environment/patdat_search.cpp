@@ -70,7 +70,39 @@ Listing ListFolder(const std::filesystem::path& host) {
   return listing;
 }
 
+// True when inner is folder or lies below it.
+bool IsWithin(const std::filesystem::path& inner, const std::filesystem::path& folder) {
+  if (folder.empty()) return false;
+  auto end = std::mismatch(folder.begin(), folder.end(), inner.begin(), inner.end()).first;
+  return end == folder.end() || (std::next(end) == folder.end() && end->empty());
+}
+
+std::filesystem::path Canonical(const std::filesystem::path& path) {
+  std::error_code ec;
+  std::filesystem::path canonical = std::filesystem::weakly_canonical(path, ec);
+  return ec ? path.lexically_normal() : canonical;
+}
+
 }  // namespace
+
+bool IsInstallationFolder(const Environment& env, const std::filesystem::path& host) {
+  std::filesystem::path folder = Canonical(host);
+  std::error_code ec;
+  if (folder.filename().empty()) folder = folder.parent_path();
+  std::filesystem::path samples = folder.parent_path();
+  if (samples.filename() == "samples" &&
+      std::filesystem::is_regular_file(samples / "boring.txt", ec))
+    return true;
+  if (env.program_folder().empty()) return false;
+  std::filesystem::path program = Canonical(env.program_folder());
+  std::filesystem::path prefix = program.parent_path();
+  return IsWithin(folder, program) || IsWithin(folder, prefix / "share" / "boringconv") ||
+         IsWithin(folder, prefix / "share" / "doc" / "boringconv");
+}
+
+std::u16string PatdatFoundMessage(std::u16string_view folder) {
+  return u"PATDAT フォルダを検索で見つけました: " + std::u16string(folder);
+}
 
 std::u16string PathHead(std::u16string_view path) {
   std::size_t last = path.find_last_of(u":\\");
@@ -88,7 +120,8 @@ bool SearchPatdatTree(const Environment& env, const std::u16string& folder, std:
 
   Listing here = ListFolder(env.HostPath(folder));
   if (!here.files.empty() && here.files.front().second > 0 &&
-      FileSizeOf(env, folder + std::u16string(marker)) >= 1) {
+      FileSizeOf(env, folder + std::u16string(marker)) >= 1 &&
+      !IsInstallationFolder(env, env.HostPath(folder))) {
     ++count;
     results.push_back(folder + u"\\");
   }

@@ -4,6 +4,7 @@
 #define BORINGCONV_ENVIRONMENT_PATDAT_SEARCH_H_
 
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -31,8 +32,20 @@ bool SearchPatdatTree(const Environment& env, const std::u16string& folder, std:
                       const SearchProgress& progress, std::int16_t limit = 1000);
 
 // A pattern-data folder path ending in "\", or an empty text (also when
-// progress asked to stop).
+// progress asked to stop). The drive walk never takes a folder of the
+// program's own installation (IsInstallationFolder).
 std::u16string FindPatdatFolder(const Environment& env, const SearchProgress& progress);
+
+// Folders the drive walk never takes, as their tables are not the user's to
+// grow: whatever lies below the program's folder, the data an installation
+// keeps beside its bin folder (share/boringconv, share/doc/boringconv), and
+// the bundled sample's tables wherever they were unpacked (a folder in
+// "samples" beside the sample boring "boring.txt").
+bool IsInstallationFolder(const Environment& env, const std::filesystem::path& host);
+
+// What the program says after the search chose folder, so that the user
+// knows which tables a run grows.
+std::u16string PatdatFoundMessage(std::u16string_view folder);
 
 }  // namespace bc
 

@@ -15,7 +15,7 @@ std::u16string CodeGrowth::Add(std::u16string_view item) {
     *next_ += 1;
   }
   if (*next_ > kHighestCode) {
-    full_.CountName(store_.ShownName(table_));
+    full_.CountName(store_.ShownName(table_), item);
     return std::u16string(kNoCode);
   }
   std::u16string code(2, form_ == Form::kZeroPadded ? u'0' : u' ');

@@ -7,4 +7,11 @@ FileSystem& FileSystem::Default() {
   return *host;
 }
 
+ReadStatus FileSystem::ReadHead(const std::filesystem::path& path, std::size_t limit,
+                                std::string* bytes) {
+  ReadStatus status = ReadFile(path, bytes);
+  if (bytes->size() > limit) bytes->resize(limit);
+  return status;
+}
+
 }  // namespace bc

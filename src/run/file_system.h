@@ -12,6 +12,8 @@
 #include <string_view>
 #include <vector>
 
+#include "environment/file_error.h"
+
 namespace bc {
 
 // How a read ended: a file that cannot be opened (missing, not a plain file,
@@ -46,6 +48,7 @@ class FileLock {
   virtual ~FileLock() = default;
 };
 
+// Every call that fails records why as the thread's LastFileError().
 class FileSystem {
  public:
   // The real file system of the host, shared by the whole process.
@@ -54,6 +57,10 @@ class FileSystem {
   virtual ~FileSystem() = default;
 
   virtual ReadStatus ReadFile(const std::filesystem::path& path, std::string* bytes) = 0;
+
+  // At most the first limit bytes of a file (enough to tell what it is).
+  virtual ReadStatus ReadHead(const std::filesystem::path& path, std::size_t limit,
+                              std::string* bytes);
 
   // Opens for writing; kReplace gives kSymlink for a link at path.
   virtual OpenStatus OpenWritable(const std::filesystem::path& path, WriteMode mode,

@@ -5,20 +5,21 @@
 
 namespace bc {
 
-void FullTables::CountName(std::u16string_view table) {
-  for (auto& [name, count] : counts_) {
-    if (name == table) {
-      ++count;
+void FullTables::CountName(std::u16string_view table, std::u16string_view name) {
+  for (Table& full : tables_) {
+    if (full.name == table) {
+      full.names.emplace(name);
       return;
     }
   }
-  counts_.emplace_back(std::u16string(table), 1);
+  tables_.push_back({std::u16string(table), {std::u16string(name)}});
 }
 
 std::vector<std::u16string> FullTables::Warnings() const {
   std::vector<std::u16string> warnings;
-  for (const auto& [name, count] : counts_) {
-    warnings.push_back(name + u": コードの空きがないため、この変換で " +
+  for (const Table& full : tables_) {
+    auto count = static_cast<long long>(full.names.size());
+    warnings.push_back(full.name + u": コードの空きがないため、この変換で " +
                        std::u16string(TrimBlanks(StrInteger(count))) +
                        u" 件の名前にコードを付けられませんでした（コードは空白です）。");
   }

@@ -3,24 +3,29 @@
 #ifndef BORINGCONV_RUN_FULL_TABLES_H_
 #define BORINGCONV_RUN_FULL_TABLES_H_
 
+#include <set>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace bc {
 
 class FullTables {
  public:
-  // One more name of this run that table (its shown name) had no code for.
-  void CountName(std::u16string_view table);
+  // A name of this run that table (its shown name) had no code for. A name
+  // met again counts once: the user has that many names to see to.
+  void CountName(std::u16string_view table, std::u16string_view name);
 
-  // One warning per full table, in the order they were first met; empty
-  // when every name got a code.
+  // One warning per full table with its count of distinct names, in the
+  // order the tables were first met; empty when every name got a code.
   std::vector<std::u16string> Warnings() const;
 
  private:
-  std::vector<std::pair<std::u16string, long>> counts_;
+  struct Table {
+    std::u16string name;
+    std::set<std::u16string> names;
+  };
+  std::vector<Table> tables_;
 };
 
 }  // namespace bc

@@ -3,6 +3,16 @@
 #include <utility>
 
 namespace bc {
+namespace {
+
+// Records why a call failed; returns what the call returns.
+template <typename Result>
+Result Fail(FileError why, Result result) {
+  SetLastFileError(why);
+  return result;
+}
+
+}  // namespace
 
 // Writes land in the file at once; the file may be removed meanwhile, as on
 // a real disk, and then the bytes go nowhere.
@@ -15,9 +25,9 @@ class MemoryFileSystem::File : public WritableFile {
     std::lock_guard<std::mutex> hold(state_->mutex);
     auto file = state_->files.find(key_);
     if (file != state_->files.end()) file->second.append(bytes);
-    return !closed_;
+    return !closed_ || Fail(FileError::kOther, false);
   }
-  bool Sync() override { return !closed_; }
+  bool Sync() override { return !closed_ || Fail(FileError::kOther, false); }
   bool Close() override {
     closed_ = true;
     return true;
@@ -85,8 +95,13 @@ void MemoryFileSystem::AddSymlink(const std::filesystem::path& path) {
 
 ReadStatus MemoryFileSystem::ReadFile(const std::filesystem::path& path, std::string* bytes) {
   std::lock_guard<std::mutex> hold(state_->mutex);
-  auto file = state_->files.find(Key(path));
-  if (file == state_->files.end()) return ReadStatus::kCannotOpen;
+  std::string key = Key(path);
+  if (state_->links.count(key) != 0) return Fail(FileError::kLink, ReadStatus::kCannotOpen);
+  auto file = state_->files.find(key);
+  if (file == state_->files.end()) {
+    FileError why = FolderExists(key) ? FileError::kNotPlainFile : FileError::kNotFound;
+    return Fail(why, ReadStatus::kCannotOpen);
+  }
   *bytes = file->second;
   return ReadStatus::kOk;
 }
@@ -96,10 +111,10 @@ OpenStatus MemoryFileSystem::OpenWritable(const std::filesystem::path& path, Wri
   std::string key = Key(path);
   std::lock_guard<std::mutex> hold(state_->mutex);
   bool append = mode == WriteMode::kAppend;
-  if (!append && state_->links.count(key) != 0) return OpenStatus::kSymlink;
-  if (!FolderExists(Key(path.parent_path())) || state_->folders.count(key) != 0) {
-    return OpenStatus::kFailed;
-  }
+  if (!append && state_->links.count(key) != 0) return Fail(FileError::kLink, OpenStatus::kSymlink);
+  if (!FolderExists(Key(path.parent_path())))
+    return Fail(FileError::kNotFound, OpenStatus::kFailed);
+  if (state_->folders.count(key) != 0) return Fail(FileError::kNotPlainFile, OpenStatus::kFailed);
   std::string& bytes = state_->files[key];
   if (!append) bytes.clear();
   *file = std::make_unique<File>(state_, key);
@@ -109,7 +124,7 @@ OpenStatus MemoryFileSystem::OpenWritable(const std::filesystem::path& path, Wri
 bool MemoryFileSystem::Truncate(const std::filesystem::path& path, std::uint64_t size) {
   std::lock_guard<std::mutex> hold(state_->mutex);
   auto file = state_->files.find(Key(path));
-  if (file == state_->files.end()) return false;
+  if (file == state_->files.end()) return Fail(FileError::kNotFound, false);
   file->second.resize(static_cast<std::size_t>(size));
   return true;
 }
@@ -117,7 +132,7 @@ bool MemoryFileSystem::Truncate(const std::filesystem::path& path, std::uint64_t
 bool MemoryFileSystem::Rename(const std::filesystem::path& from, const std::filesystem::path& to) {
   std::lock_guard<std::mutex> hold(state_->mutex);
   auto file = state_->files.find(Key(from));
-  if (file == state_->files.end()) return false;
+  if (file == state_->files.end()) return Fail(FileError::kNotFound, false);
   std::string bytes = std::move(file->second);
   state_->files.erase(file);
   state_->links.erase(Key(to));
@@ -127,14 +142,15 @@ bool MemoryFileSystem::Rename(const std::filesystem::path& from, const std::file
 
 bool MemoryFileSystem::Remove(const std::filesystem::path& path) {
   std::lock_guard<std::mutex> hold(state_->mutex);
-  return state_->files.erase(Key(path)) != 0;
+  return state_->files.erase(Key(path)) != 0 || Fail(FileError::kNotFound, false);
 }
 
 LockStatus MemoryFileSystem::TryLock(const std::filesystem::path& path,
                                      std::unique_ptr<FileLock>* lock) {
   std::string key = Key(path);
   std::lock_guard<std::mutex> hold(state_->mutex);
-  if (!FolderExists(Key(path.parent_path()))) return LockStatus::kFailed;
+  if (!FolderExists(Key(path.parent_path())))
+    return Fail(FileError::kNotFound, LockStatus::kFailed);
   state_->files.try_emplace(key);
   if (!state_->locks.insert(key).second) return LockStatus::kBusy;
   *lock = std::make_unique<Lock>(state_, key);
@@ -144,7 +160,8 @@ LockStatus MemoryFileSystem::TryLock(const std::filesystem::path& path,
 std::optional<std::uint64_t> MemoryFileSystem::FileSize(const std::filesystem::path& path) {
   std::lock_guard<std::mutex> hold(state_->mutex);
   auto file = state_->files.find(Key(path));
-  if (file == state_->files.end()) return std::nullopt;
+  if (file == state_->files.end())
+    return Fail(FileError::kNotFound, std::optional<std::uint64_t>());
   return file->second.size();
 }
 
@@ -176,8 +193,9 @@ std::vector<std::filesystem::path> MemoryFileSystem::List(const std::filesystem:
 bool MemoryFileSystem::CreateFolder(const std::filesystem::path& path) {
   std::string key = Key(path);
   std::lock_guard<std::mutex> hold(state_->mutex);
-  if (state_->files.count(key) != 0 || !FolderExists(Key(path.parent_path()))) return false;
-  return state_->folders.insert(key).second;
+  if (!FolderExists(Key(path.parent_path()))) return Fail(FileError::kNotFound, false);
+  if (state_->files.count(key) != 0) return Fail(FileError::kNotPlainFile, false);
+  return state_->folders.insert(key).second || Fail(FileError::kOther, false);
 }
 
 }  // namespace bc

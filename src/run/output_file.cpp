@@ -15,7 +15,7 @@ OutputFile::OutputFile(FileSystem& fs, const std::filesystem::path& host, std::u
     case OpenStatus::kFailed:
       break;
   }
-  throw RunError(CannotOpenMessage(shown_name_));
+  throw RunError(CannotOpenMessage(shown_name_, LastFileError(), FileAccess::kWrite));
 }
 
 OutputFile::OutputFile(const std::filesystem::path& host, std::u16string shown_name)
@@ -37,13 +37,15 @@ void OutputFile::WriteLine(std::initializer_list<std::u16string_view> pieces) {
 
 void OutputFile::WriteLineBytes() {
   line_bytes_ += "\r\n";
-  if (!file_ || !file_->Write(line_bytes_)) throw RunError(CannotWriteMessage(shown_name_));
+  if (!file_ || !file_->Write(line_bytes_)) {
+    throw RunError(CannotWriteMessage(shown_name_, file_ ? LastFileError() : FileError::kNone));
+  }
 }
 
 void OutputFile::Close() {
   if (!file_) return;
   std::unique_ptr<WritableFile> file = std::move(file_);
-  if (!file->Close()) throw RunError(CannotWriteMessage(shown_name_));
+  if (!file->Close()) throw RunError(CannotWriteMessage(shown_name_, LastFileError()));
 }
 
 }  // namespace bc

@@ -6,9 +6,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <utility>
 
+#include "environment/file_error.h"
 #include "run/buffered_file.h"
 #include "run/file_system.h"
 
@@ -27,10 +30,17 @@ auto Retry(Call call) {
   return result;
 }
 
+// Records errno as the thread's last file error; returns false.
+bool Failed() {
+  SetLastFileError(FileErrorFromErrno(errno == 0 ? EIO : errno));
+  return false;
+}
+
 bool WriteAll(int fd, std::string_view bytes) {
   while (!bytes.empty()) {
+    errno = 0;
     ssize_t n = Retry([&] { return ::write(fd, bytes.data(), bytes.size()); });
-    if (n <= 0) return false;
+    if (n <= 0) return Failed();
     bytes.remove_prefix(static_cast<std::size_t>(n));
   }
   return true;
@@ -44,9 +54,9 @@ class PosixWritableFile : public BufferedFile {
  private:
   bool IsOpen() const override { return fd_ >= 0; }
   bool WriteRaw(std::string_view bytes) override { return WriteAll(fd_, bytes); }
-  bool SyncRaw() override { return ::fsync(fd_) == 0; }
+  bool SyncRaw() override { return ::fsync(fd_) == 0 || Failed(); }
   bool CloseRaw() override {
-    bool closed = ::close(fd_) == 0;
+    bool closed = ::close(fd_) == 0 || Failed();
     fd_ = -1;
     return closed;
   }
@@ -81,22 +91,12 @@ LockStatus LockDescription(int fd) {
 class PosixFileSystem : public FileSystem {
  public:
   ReadStatus ReadFile(const std::filesystem::path& path, std::string* bytes) override {
-    int fd = Retry([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC); });
-    if (fd < 0) return ReadStatus::kCannotOpen;
-    struct stat info;
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-      ::close(fd);
-      return ReadStatus::kCannotOpen;
-    }
-    bytes->clear();
-    bytes->reserve(static_cast<std::size_t>(info.st_size));
-    char chunk[kReadChunk];
-    ssize_t n;
-    while ((n = Retry([&] { return ::read(fd, chunk, sizeof chunk); })) > 0) {
-      bytes->append(chunk, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
-    return n == 0 ? ReadStatus::kOk : ReadStatus::kReadError;
+    return Read(path, SIZE_MAX, bytes);
+  }
+
+  ReadStatus ReadHead(const std::filesystem::path& path, std::size_t limit,
+                      std::string* bytes) override {
+    return Read(path, limit, bytes);
   }
 
   OpenStatus OpenWritable(const std::filesystem::path& path, WriteMode mode,
@@ -104,27 +104,35 @@ class PosixFileSystem : public FileSystem {
     bool append = mode == WriteMode::kAppend;
     int flags = O_WRONLY | O_CREAT | O_CLOEXEC | (append ? O_APPEND : O_TRUNC | O_NOFOLLOW);
     int fd = Retry([&] { return ::open(path.c_str(), flags, 0666); });
-    if (fd < 0)
+    if (fd < 0) {
+      Failed();
       return errno == ELOOP && IsSymlink(path) ? OpenStatus::kSymlink : OpenStatus::kFailed;
+    }
     *file = std::make_unique<PosixWritableFile>(fd);
     return OpenStatus::kOk;
   }
 
   bool Truncate(const std::filesystem::path& path, std::uint64_t size) override {
-    return Retry([&] { return ::truncate(path.c_str(), static_cast<off_t>(size)); }) == 0;
+    return Retry([&] { return ::truncate(path.c_str(), static_cast<off_t>(size)); }) == 0 ||
+           Failed();
   }
 
   bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
-    if (::rename(from.c_str(), to.c_str()) != 0) return false;
+    if (::rename(from.c_str(), to.c_str()) != 0) return Failed();
     SyncFolder(to.parent_path());
     return true;
   }
 
-  bool Remove(const std::filesystem::path& path) override { return ::unlink(path.c_str()) == 0; }
+  bool Remove(const std::filesystem::path& path) override {
+    return ::unlink(path.c_str()) == 0 || Failed();
+  }
 
   LockStatus TryLock(const std::filesystem::path& path, std::unique_ptr<FileLock>* lock) override {
     int fd = Retry([&] { return ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666); });
-    if (fd < 0) return LockStatus::kFailed;
+    if (fd < 0) {
+      Failed();
+      return LockStatus::kFailed;
+    }
     LockStatus status = LockDescription(fd);
     if (status != LockStatus::kLocked) {
       ::close(fd);
@@ -136,7 +144,10 @@ class PosixFileSystem : public FileSystem {
 
   std::optional<std::uint64_t> FileSize(const std::filesystem::path& path) override {
     struct stat info;
-    if (::stat(path.c_str(), &info) != 0) return std::nullopt;
+    if (::stat(path.c_str(), &info) != 0) {
+      Failed();
+      return std::nullopt;
+    }
     return static_cast<std::uint64_t>(info.st_size);
   }
 
@@ -163,10 +174,39 @@ class PosixFileSystem : public FileSystem {
   }
 
   bool CreateFolder(const std::filesystem::path& path) override {
-    return ::mkdir(path.c_str(), 0777) == 0;
+    return ::mkdir(path.c_str(), 0777) == 0 || Failed();
   }
 
  private:
+  // At most limit bytes of a plain file. A pipe or device is refused on the
+  // open descriptor, opened without blocking so that a pipe cannot hang.
+  static ReadStatus Read(const std::filesystem::path& path, std::size_t limit, std::string* bytes) {
+    int fd = Retry([&] { return ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK); });
+    if (fd < 0) {
+      Failed();
+      return ReadStatus::kCannotOpen;
+    }
+    struct stat info;
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+      SetLastFileError(FileError::kNotPlainFile);
+      ::close(fd);
+      return ReadStatus::kCannotOpen;
+    }
+    bytes->clear();
+    bytes->reserve(std::min(limit, static_cast<std::size_t>(info.st_size)));
+    char chunk[kReadChunk];
+    ssize_t n = 0;
+    while (bytes->size() < limit) {
+      std::size_t want = std::min(sizeof chunk, limit - bytes->size());
+      n = Retry([&] { return ::read(fd, chunk, want); });
+      if (n <= 0) break;
+      bytes->append(chunk, static_cast<std::size_t>(n));
+    }
+    if (n < 0) Failed();
+    ::close(fd);
+    return n >= 0 ? ReadStatus::kOk : ReadStatus::kReadError;
+  }
+
   // After a rename, the folder's entry is what must reach the disk.
   static void SyncFolder(const std::filesystem::path& folder) {
     int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

@@ -26,18 +26,36 @@ RunError RunError::WithNote(std::u16string_view note) const {
   return error;
 }
 
-std::u16string CannotOpenMessage(std::u16string_view path) {
-  return u"ファイルを開けません: " + std::u16string(path);
+namespace {
+
+// "what（reason）: path", or "what（hint）: path" when the reason is not known.
+std::u16string FileMessage(std::u16string_view what, FileError why, FileAccess access,
+                           std::u16string_view hint, std::u16string_view path) {
+  std::u16string reason = FileErrorText(why, access);
+  if (reason.empty()) reason = hint;
+  std::u16string text(what);
+  if (!reason.empty()) text += u"（" + reason + u"）";
+  return text + u": " + std::u16string(path);
 }
 
-std::u16string CannotWriteMessage(std::u16string_view path) {
-  return u"ファイルに書き込めません（ディスクの空きや書き込み権限を確認してください）: " +
-         std::u16string(path);
+}  // namespace
+
+std::u16string CannotOpenMessage(std::u16string_view path, FileError why, FileAccess access) {
+  return FileMessage(u"ファイルを開けません", why, access, u"", path);
 }
 
-std::u16string CannotReadMessage(std::u16string_view path) {
-  return u"ファイルを読み込めません（ディスクやネットワークの状態を確認してください）: " +
-         std::u16string(path);
+std::u16string CannotWriteMessage(std::u16string_view path, FileError why) {
+  return FileMessage(u"ファイルに書き込めません", why, FileAccess::kWrite,
+                     u"ディスクの空きや書き込み権限を確認してください", path);
+}
+
+std::u16string CannotReadMessage(std::u16string_view path, FileError why) {
+  return FileMessage(u"ファイルを読み込めません", why, FileAccess::kRead,
+                     u"ディスクやネットワークの状態を確認してください", path);
+}
+
+std::u16string CannotCreateFolderMessage(std::u16string_view path, FileError why) {
+  return FileMessage(u"フォルダを作成できません", why, FileAccess::kWrite, u"", path);
 }
 
 std::u16string SymlinkOutputMessage(std::u16string_view path) {

@@ -7,6 +7,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "environment/file_error.h"
+
 namespace bc {
 
 class RunError : public std::runtime_error {
@@ -39,10 +41,14 @@ class RunError : public std::runtime_error {
   int field_ = 0;
 };
 
-// Messages of the run's own failures, shared by every writer.
-std::u16string CannotOpenMessage(std::u16string_view path);
-std::u16string CannotWriteMessage(std::u16string_view path);
-std::u16string CannotReadMessage(std::u16string_view path);
+// Messages of the run's own failures, shared by every writer. Each names the
+// file by its full path and adds the system's reason when one is known
+// ("ファイルに書き込めません（ディスクがいっぱいです）: C:\Q\G\X1.TXT").
+std::u16string CannotOpenMessage(std::u16string_view path, FileError why = FileError::kNone,
+                                 FileAccess access = FileAccess::kRead);
+std::u16string CannotWriteMessage(std::u16string_view path, FileError why = FileError::kNone);
+std::u16string CannotReadMessage(std::u16string_view path, FileError why = FileError::kNone);
+std::u16string CannotCreateFolderMessage(std::u16string_view path, FileError why);
 std::u16string SymlinkOutputMessage(std::u16string_view path);
 std::u16string NumberOutOfRangeMessage();
 std::u16string TooManyFieldsMessage();

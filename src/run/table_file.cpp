@@ -42,18 +42,18 @@ std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
     case ReadStatus::kOk:
       return bytes;
     case ReadStatus::kCannotOpen:
-      throw RunError(CannotOpenMessage(shown_name));
+      throw RunError(CannotOpenMessage(shown_name, LastFileError()));
     case ReadStatus::kReadError:
       break;
   }
-  throw RunError(CannotReadMessage(shown_name));
+  throw RunError(CannotReadMessage(shown_name, LastFileError()));
 }
 
 std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
                             std::u16string_view shown_name, std::u16string_view line,
                             TableTail* tail) {
   std::optional<std::uint64_t> size = fs.FileSize(host);
-  if (!size) throw RunError(CannotOpenMessage(shown_name));
+  if (!size) throw RunError(CannotOpenMessage(shown_name, LastFileError()));
   TableTail end =
       tail && tail->size == *size ? *tail : TailOf(ReadTableBytes(fs, host, shown_name));
   std::string line_end;
@@ -61,9 +61,10 @@ std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
   std::string bytes = EncodeAnsi(line);
   bytes += "\r\n";
   if (!WriteWhole(fs, host, WriteMode::kAppend, line_end + bytes, false)) {
+    FileError why = LastFileError();
     // No torn line may stay: the next run would read it as a real entry.
     fs.Truncate(host, end.size);
-    throw RunError(CannotWriteMessage(shown_name));
+    throw RunError(CannotWriteMessage(shown_name, why));
   }
   if (tail) *tail = {end.size + line_end.size() + bytes.size(), '\n'};
   return bytes;
@@ -74,8 +75,9 @@ std::string ReplaceTableLines(FileSystem& fs, const std::filesystem::path& host,
                               const std::vector<std::u16string>& lines) {
   std::string bytes = EncodeLines(lines);
   if (!WriteWhole(fs, scratch, WriteMode::kReplace, bytes, true) || !fs.Rename(scratch, host)) {
+    FileError why = LastFileError();
     fs.Remove(scratch);
-    throw RunError(CannotWriteMessage(shown_name));
+    throw RunError(CannotWriteMessage(shown_name, why));
   }
   return bytes;
 }

@@ -2,8 +2,11 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <utility>
 
+#include "environment/file_error.h"
 #include "run/buffered_file.h"
 #include "run/file_system.h"
 
@@ -13,11 +16,20 @@ namespace {
 constexpr DWORD kChunkSize = 64 * 1024;
 constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
 
+// Records GetLastError() as the thread's last file error; returns false.
+bool Failed() {
+  DWORD code = ::GetLastError();
+  SetLastFileError(code == 0 ? FileError::kIoError : FileErrorFromWindows(code));
+  return false;
+}
+
 bool WriteAll(HANDLE handle, std::string_view bytes) {
   while (!bytes.empty()) {
     DWORD chunk = bytes.size() > kChunkSize ? kChunkSize : static_cast<DWORD>(bytes.size());
     DWORD written = 0;
-    if (!::WriteFile(handle, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    ::SetLastError(0);
+    if (!::WriteFile(handle, bytes.data(), chunk, &written, nullptr) || written == 0)
+      return Failed();
     bytes.remove_prefix(written);
   }
   return true;
@@ -31,9 +43,9 @@ class WindowsWritableFile : public BufferedFile {
  private:
   bool IsOpen() const override { return handle_ != INVALID_HANDLE_VALUE; }
   bool WriteRaw(std::string_view bytes) override { return WriteAll(handle_, bytes); }
-  bool SyncRaw() override { return ::FlushFileBuffers(handle_) != 0; }
+  bool SyncRaw() override { return ::FlushFileBuffers(handle_) != 0 || Failed(); }
   bool CloseRaw() override {
-    bool closed = ::CloseHandle(handle_) != 0;
+    bool closed = ::CloseHandle(handle_) != 0 || Failed();
     handle_ = INVALID_HANDLE_VALUE;
     return closed;
   }
@@ -55,42 +67,31 @@ DWORD Attributes(const std::filesystem::path& path) { return ::GetFileAttributes
 class WindowsFileSystem : public FileSystem {
  public:
   ReadStatus ReadFile(const std::filesystem::path& path, std::string* bytes) override {
-    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
-                                  FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return ReadStatus::kCannotOpen;
-    LARGE_INTEGER size;
-    if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileSizeEx(handle, &size)) {
-      ::CloseHandle(handle);
-      return ReadStatus::kCannotOpen;
-    }
-    bytes->clear();
-    bytes->reserve(static_cast<std::size_t>(size.QuadPart));
-    std::string chunk(kChunkSize, '\0');
-    bool ok = true;
-    while (true) {
-      DWORD n = 0;
-      if (!::ReadFile(handle, chunk.data(), kChunkSize, &n, nullptr)) {
-        ok = false;
-        break;
-      }
-      if (n == 0) break;
-      bytes->append(chunk.data(), n);
-    }
-    ::CloseHandle(handle);
-    return ok ? ReadStatus::kOk : ReadStatus::kReadError;
+    return Read(path, SIZE_MAX, bytes);
+  }
+
+  ReadStatus ReadHead(const std::filesystem::path& path, std::size_t limit,
+                      std::string* bytes) override {
+    return Read(path, limit, bytes);
   }
 
   OpenStatus OpenWritable(const std::filesystem::path& path, WriteMode mode,
                           std::unique_ptr<WritableFile>* file) override {
     // A reparse point (symbolic link, junction) at the name is never written through.
     bool append = mode == WriteMode::kAppend;
-    if (!append && IsSymlink(path)) return OpenStatus::kSymlink;
+    if (!append && IsSymlink(path)) {
+      SetLastFileError(FileError::kLink);
+      return OpenStatus::kSymlink;
+    }
     DWORD access = append ? FILE_APPEND_DATA : GENERIC_WRITE;
     HANDLE handle = ::CreateFileW(
         path.c_str(), access, kShareAll, nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS,
         append ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
         nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return OpenStatus::kFailed;
+    if (handle == INVALID_HANDLE_VALUE) {
+      Failed();
+      return OpenStatus::kFailed;
+    }
     *file = std::make_unique<WindowsWritableFile>(handle);
     return OpenStatus::kOk;
   }
@@ -98,26 +99,31 @@ class WindowsFileSystem : public FileSystem {
   bool Truncate(const std::filesystem::path& path, std::uint64_t size) override {
     HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_WRITE, kShareAll, nullptr, OPEN_EXISTING,
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return false;
+    if (handle == INVALID_HANDLE_VALUE) return Failed();
     LARGE_INTEGER end;
     end.QuadPart = static_cast<LONGLONG>(size);
-    bool ok = ::SetFilePointerEx(handle, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(handle);
+    bool ok = (::SetFilePointerEx(handle, end, nullptr, FILE_BEGIN) && ::SetEndOfFile(handle)) ||
+              Failed();
     return ::CloseHandle(handle) && ok;
   }
 
   bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override {
     return ::MoveFileExW(from.c_str(), to.c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0 ||
+           Failed();
   }
 
   bool Remove(const std::filesystem::path& path) override {
-    return ::DeleteFileW(path.c_str()) != 0;
+    return ::DeleteFileW(path.c_str()) != 0 || Failed();
   }
 
   LockStatus TryLock(const std::filesystem::path& path, std::unique_ptr<FileLock>* lock) override {
     HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE) return LockStatus::kFailed;
+    if (handle == INVALID_HANDLE_VALUE) {
+      Failed();
+      return LockStatus::kFailed;
+    }
     OVERLAPPED at = {};
     if (!::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
       DWORD error = ::GetLastError();
@@ -131,7 +137,10 @@ class WindowsFileSystem : public FileSystem {
 
   std::optional<std::uint64_t> FileSize(const std::filesystem::path& path) override {
     WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return std::nullopt;
+    if (!::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) {
+      Failed();
+      return std::nullopt;
+    }
     return (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
   }
 
@@ -158,7 +167,40 @@ class WindowsFileSystem : public FileSystem {
   }
 
   bool CreateFolder(const std::filesystem::path& path) override {
-    return ::CreateDirectoryW(path.c_str(), nullptr) != 0;
+    return ::CreateDirectoryW(path.c_str(), nullptr) != 0 || Failed();
+  }
+
+ private:
+  // At most limit bytes of a file on a disk; a pipe or device is refused.
+  static ReadStatus Read(const std::filesystem::path& path, std::size_t limit, std::string* bytes) {
+    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      Failed();
+      return ReadStatus::kCannotOpen;
+    }
+    LARGE_INTEGER size;
+    if (::GetFileType(handle) != FILE_TYPE_DISK || !::GetFileSizeEx(handle, &size)) {
+      SetLastFileError(FileError::kNotPlainFile);
+      ::CloseHandle(handle);
+      return ReadStatus::kCannotOpen;
+    }
+    bytes->clear();
+    bytes->reserve(std::min(limit, static_cast<std::size_t>(size.QuadPart)));
+    std::string chunk(kChunkSize, '\0');
+    bool ok = true;
+    while (bytes->size() < limit) {
+      DWORD want = static_cast<DWORD>(std::min<std::size_t>(kChunkSize, limit - bytes->size()));
+      DWORD n = 0;
+      if (!::ReadFile(handle, chunk.data(), want, &n, nullptr)) {
+        ok = Failed();
+        break;
+      }
+      if (n == 0) break;
+      bytes->append(chunk.data(), n);
+    }
+    ::CloseHandle(handle);
+    return ok ? ReadStatus::kOk : ReadStatus::kReadError;
   }
 };
 

@@ -97,7 +97,7 @@ void MarkDictionaryChanged(const RunContext& ctx) {
   std::filesystem::create_directories(settings, ec);
   if (MarkIn(fs, settings)) return;
 #endif
-  throw RunError(CannotWriteMessage(FromHostPath(folder / "PATADD.txt")));
+  throw RunError(CannotWriteMessage(FromHostPath(folder / "PATADD.txt"), LastFileError()));
 }
 
 }  // namespace

@@ -74,17 +74,47 @@ class ConversionTest : public ::testing::Test {
 TEST_F(ConversionTest, WrongTagStopsBeforeAnyOutput) {
   EXPECT_FALSE(Run({u"XQVN", u"2000 1 a"}));
   ASSERT_EQ(ui_.messages.size(), 1u);
-  EXPECT_EQ(ui_.messages[0].text, u"選択された変換元ファイルは違います。");
+  EXPECT_EQ(ui_.messages[0].text,
+            u"選択された変換元ファイルは違います。先頭行が QVN で始まる記録ファイルではありません: "
+            u"C:\\b.txt");
   EXPECT_EQ(ui_.messages[0].title, u"C:\\b.txt");
   EXPECT_EQ(ui_.status(), u"");
   EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "c" / "out"));
   EXPECT_TRUE(ui_.busy.empty());
 }
 
-TEST_F(ConversionTest, MissingSourceIsAWrongTag) {
+TEST_F(ConversionTest, MissingSourceIsNamedAsNotFound) {
   EXPECT_FALSE(RunConversion({u"C:\\none.txt", u"C:\\out", u"P:\\"}, env_, ui_));
-  ASSERT_EQ(ui_.messages.size(), 1u);  // the tag is checked before the folders
-  EXPECT_EQ(ui_.messages[0].text, u"選択された変換元ファイルは違います。");
+  ASSERT_EQ(ui_.messages.size(), 1u);  // the source is read before the folders are made
+  EXPECT_EQ(ui_.messages[0].text, u"変換元ファイルが見つかりません: C:\\none.txt");
+  EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "c" / "out"));
+}
+
+// "Copy as path" gives a path in double quotes: the run takes the path.
+TEST_F(ConversionTest, QuotedPathsAreUnquoted) {
+  WriteAnsiLines(scratch_.path() / "c" / "b.txt", {u"QVN", u"1003 x"});
+  EXPECT_TRUE(RunConversion({u"\"C:\\b.txt\"", u" \"C:\\out\"", u"P:\\"}, env_, ui_));
+  EXPECT_TRUE(std::filesystem::exists(Out("TITL01.TXT")));
+}
+
+// A wrong pattern-data folder stops the run before the destination is made,
+// saying how to choose another.
+TEST_F(ConversionTest, PatternDataFolderIsCheckedBeforeTheDestination) {
+  WriteAnsiLines(scratch_.path() / "c" / "b.txt", {u"QVN", u"1003 x"});
+  std::filesystem::create_directories(scratch_.path() / "c" / "empty");
+  const std::pair<std::u16string, std::u16string> cases[] = {
+      {u"C:\\none\\", u"PATDAT フォルダが見つかりません: C:\\none\\。"},
+      {u"C:\\empty\\", u"PATDAT フォルダに kishitu.txt がありません: C:\\empty\\。"},
+  };
+  for (const auto& [patdat, text] : cases) {
+    RecordingUi ui;
+    EXPECT_FALSE(RunConversion({u"C:\\b.txt", u"C:\\out", patdat}, env_, ui));
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text.rfind(text, 0), 0u);
+    EXPECT_NE(ui.messages[0].text.find(u"--patdat DIR --save-patdat"), std::u16string::npos);
+    EXPECT_NE(ui.messages[0].text.find(u"「PATDAT の変更…」"), std::u16string::npos);
+    EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "c" / "out"));
+  }
 }
 
 TEST_F(ConversionTest, EmptySourceBoxIsReported) {
@@ -155,10 +185,10 @@ TEST_F(ConversionTest, FullTablesAreReportedOnceAfterSuccess) {
   ASSERT_EQ(ui_.warnings.size(), 1u);
   ASSERT_EQ(ui_.warnings[0].size(), 2u);
   EXPECT_EQ(ui_.warnings[0][0].rfind(u"P:\\L13.TXT: ", 0), 0u);
-  EXPECT_NE(ui_.warnings[0][0].find(u" 3 件"), std::u16string::npos);
+  EXPECT_NE(ui_.warnings[0][0].find(u" 2 件"), std::u16string::npos);  // 黒 and 白
   EXPECT_EQ(ui_.warnings[0][1].rfind(u"P:\\L16.TXT: ", 0), 0u);
-  EXPECT_NE(ui_.warnings[0][1].find(u" 2 件"), std::u16string::npos);
-  ASSERT_EQ(ui_.messages.size(), 1u);  // only the folder question
+  EXPECT_NE(ui_.warnings[0][1].find(u" 1 件"), std::u16string::npos);  // 砂 twice
+  ASSERT_EQ(ui_.messages.size(), 1u);                                  // only the folder question
   EXPECT_EQ(ui_.messages[0].style, MessageStyle::kYesNoQuestion);
 }
 

@@ -187,10 +187,13 @@ TEST(StoreRunTest, EveryFailedOperationStopsTheRunWithWholeTables) {
   EXPECT_GT(runs, 100);
 }
 
-TEST(StoreRunTest, ReadErrorNamesTheFile) {
+TEST(StoreRunTest, ReadErrorNamesTheFileAndTheReason) {
   const std::vector<std::pair<int, std::u16string>> cases = {
-      {1, CannotReadMessage(u"C:\\b.txt")},    // the source, read once before anything else
-      {2, CannotReadMessage(u"P:\\L4.TXT")}};  // the first table
+      // the source, read once before anything else
+      {1,
+       u"ファイルを読み込めません（読み取りエラー（ディスクやネットワークの状態を確認してください）"
+       u"）: C:\\b.txt"},
+      {2, CannotReadMessage(u"P:\\L4.TXT", FileError::kIoError)}};  // the first table
   for (const auto& [n, message] : cases) {
     SampleRun run;
     FaultyFileSystem faulty(FileSystem::Default(), FileOp::kRead, n);
@@ -199,6 +202,41 @@ TEST(StoreRunTest, ReadErrorNamesTheFile) {
     EXPECT_FALSE(run.Run(options));
     EXPECT_EQ(Errors(run.ui), std::vector<std::u16string>{message});
   }
+}
+
+// The system's reason reaches the message of a failed output or table.
+TEST(StoreRunTest, WriteFailuresGiveTheSystemsReason) {
+  struct Case {
+    FileOp op;
+    FileError why;
+    std::u16string_view text;
+  };
+  const Case cases[] = {
+      // the first open is the check of the pattern-data folder
+      {FileOp::kOpen, FileError::kAccessDenied,
+       u"PATDAT フォルダに書き込めません（書き込みが許可されていません）: P:\\。"},
+      {FileOp::kWrite, FileError::kDiskFull,
+       u"ファイルに書き込めません（ディスクがいっぱいです）: C:\\out\\CNT.TXT"},
+  };
+  for (const Case& c : cases) {
+    SampleRun run;
+    FaultyFileSystem faulty(FileSystem::Default(), c.op, 1, c.why);
+    RunOptions options;
+    options.file_system = &faulty;
+    EXPECT_FALSE(run.Run(options));
+    ASSERT_EQ(Errors(run.ui).size(), 1u);
+    EXPECT_EQ(Errors(run.ui)[0].rfind(c.text, 0), 0u) << ToUtf8(Errors(run.ui)[0]);
+  }
+  SampleRun run;
+  FaultyFileSystem faulty(FileSystem::Default(), FileOp::kOpen, 2, FileError::kAccessDenied);
+  RunOptions options;
+  options.file_system = &faulty;
+  EXPECT_FALSE(run.Run(options));
+  ASSERT_EQ(Errors(run.ui).size(), 1u);  // the message goes on about the incomplete boring
+  EXPECT_EQ(
+      Errors(run.ui)[0].rfind(
+          CannotOpenMessage(u"C:\\out\\CNT.TXT", FileError::kAccessDenied, FileAccess::kWrite), 0),
+      0u);
 }
 
 #ifndef _WIN32

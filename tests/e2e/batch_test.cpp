@@ -10,7 +10,9 @@
 
 #include "e2e/case_folder.h"
 #include "e2e/same_files.h"
+#include "environment/environment.h"
 #include "support/section_fixture.h"
+#include "text/codepage.h"
 #include "text/utf8.h"
 
 namespace bc::testing {
@@ -65,29 +67,41 @@ constexpr char kDrive[] = "--drive D=. --patdat 'D:\\patdat' ";
 
 TEST_F(BatchTest, SameFilesAsOneAtATimeAndAStopDoesNotStopTheBatch) {
   std::string output;
-  ASSERT_EQ(RunProgram(root() / "one", kDrive + std::string("--into 'D:\\out' in"), &output), 1)
+  ASSERT_EQ(RunProgram(root() / "one", kDrive + std::string("--into 'D:\\Q\\out' in"), &output), 1)
       << output;
+  std::u16string in = FromHostPath(fs::absolute(root() / "one" / "in"));
+  std::u16string summary =
+      u"変換 3 件、停止 1 件、警告 3 件、見送り 1 件\n"
+      u"停止: " +
+      in +
+      u"/b.txt: 変換元ファイルの 2 行目「4000 1.00 1.30 20000 20000 0 1 1 1」: 数値が扱える範囲"
+      u"（-32768～32767）を超えています。\n"
+      u"変換先フォルダには、このボーリングの途中までのファイルだけが残っています。\n"
+      u"警告あり: " +
+      in +
+      u"/a.txt\n"
+      u"  9 行目 3 番目の項目「x」は数値として 0 と読みました\n"
+      u"  10 行目 3 番目の項目「x」は数値として 0 と読みました\n"
+      u"  11 行目 3 番目の項目「x」は数値として 0 と読みました\n"
+      u"見送り: " +
+      in + u"/notes.txt: ボーリングの記録ファイルではありません\n";
   EXPECT_EQ(FromUtf8(output),
-            u"1/4 変換 in/a.txt -> D:\\out\\a\n"
-            u"2/4 停止 in/b.txt -> D:\\out\\b\n"
-            u"3/4 変換 in/c.txt -> D:\\out\\c\n"
-            u"4/4 変換 in/sub/a.txt -> D:\\out\\a_2\n"
-            u"変換 3 件、停止 1 件、警告 3 件\n"
-            u"停止: in/b.txt: 変換元ファイルの 2 行目「4000 1.00 1.30 20000 20000 0 1 1 1」: "
-            u"数値が扱える範囲（-32768～32767）を超えています。\n"
-            u"変換先フォルダには、このボーリングの途中までのファイルだけが残っています。\n"
-            u"警告: in/a.txt: 9 行目 3 番目の項目「x」は数値として 0 と読みました\n"
-            u"警告: in/a.txt: 10 行目 3 番目の項目「x」は数値として 0 と読みました\n"
-            u"警告: in/a.txt: 11 行目 3 番目の項目「x」は数値として 0 と読みました\n");
+            u"1/4 変換 in/a.txt -> D:\\Q\\out\\a\n"
+            u"2/4 停止 in/b.txt -> D:\\Q\\out\\b\n"
+            u"3/4 変換 in/c.txt -> D:\\Q\\out\\c\n"
+            u"4/4 変換 in/sub/a.txt -> D:\\Q\\out\\a_2\n" +
+                summary + u"この結果を D:\\Q\\out\\変換結果.txt に書きました。\n");
+  EXPECT_EQ(ReadBytes(root() / "one" / "Q" / "out" / "変換結果.txt"), ToAnsiCrLf(ToUtf8(summary)));
 
   const std::pair<const char*, const char*> singles[] = {
       {"a", "a"}, {"b", "b"}, {"c", "c"}, {"sub/a", "a_2"}};
   for (const auto& [source, folder] : singles) {
     RunProgram(root() / "two",
-               kDrive + std::string("--yes in/") + source + ".txt 'D:\\out\\" + folder + "'",
+               kDrive + std::string("--yes in/") + source + ".txt 'D:\\Q\\out\\" + folder + "'",
                &output);
   }
-  ExpectSameFiles(root() / "two" / "out", root() / "one" / "out");
+  fs::remove(root() / "one" / "Q" / "out" / "変換結果.txt");
+  ExpectSameFiles(root() / "two" / "Q" / "out", root() / "one" / "Q" / "out");
   ExpectSameFiles(root() / "two" / "patdat", root() / "one" / "patdat");
 }
 
@@ -118,6 +132,36 @@ TEST_F(BatchTest, BoringFoldersUnderAnyLetterCaseAndNoneWithNo) {
 
   EXPECT_EQ(RunProgram(one, "--no --patdat patdat --into out in/b.txt", &output), 1) << output;
   EXPECT_FALSE(fs::exists(one / "out" / "b"));
+}
+
+// A record file saved with a byte-order mark is a boring of the batch; a
+// binary file, a link and a picture are named as passed over; a shallow root
+// is warned about once, before the first boring.
+TEST_F(BatchTest, EveryFileWalkedPastIsNamedInTheSummary) {
+  fs::path one = root() / "one";
+  Write(one / "in" / "bom.txt", "\xEF\xBB\xBF" + ReadBytes(one / "in" / "a.txt"));
+  Write(one / "in" / "photo.jpg", std::string("\xFF\xD8\xFF\xE0\0\x10JFIF\0", 11));
+  Write(one / "in" / "fig.svg", "<?xml version=\"1.0\"?>\n<svg/>\n");
+  fs::create_symlink(one / "in" / "c.txt", one / "in" / "link.txt");
+  fs::remove(one / "in" / "b.txt");
+  std::string output;
+  RunProgram(one, "--patdat patdat --drive D=. --into 'D:\\out' in", &output);
+  std::u16string text = FromUtf8(output);
+  EXPECT_EQ(text.find(u"注意: CNT.TXT"), 0u) << output;
+  EXPECT_NE(text.find(u"D:\\out\\a の CNT.TXT は「a」と「」になります"), std::u16string::npos);
+  std::u16string in = FromHostPath(fs::absolute(one / "in"));
+  for (const std::u16string& line : std::vector<std::u16string>{
+           u"、見送り 4 件\n",
+           u"見送り: " + in + u"/fig.svg: ボーリング交換用 XML ではありません\n",
+           u"見送り: " + in + u"/link.txt: シンボリックリンクはたどりません\n",
+           u"見送り: " + in + u"/notes.txt: ボーリングの記録ファイルではありません\n",
+           u"見送り: " + in + u"/photo.jpg: ボーリングの記録ファイルではありません\n",
+           u" in/bom.txt -> D:\\out\\bom\n"}) {
+    EXPECT_NE(text.find(line), std::u16string::npos) << ToUtf8(line) << " not in\n" << output;
+  }
+  std::string kept = ReadBytes(one / "out" / "変換結果.txt");
+  EXPECT_NE(kept.find(EncodeAnsi(u"見送り: " + in + u"/photo.jpg") + ":"), std::string::npos);
+  EXPECT_EQ(kept.find("\n"), kept.find("\r\n") + 1);
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 
 #include "e2e/same_files.h"
 #include "support/section_fixture.h"
+#include "text/codepage.h"
 #include "text/utf8.h"
 
 namespace bc::testing {
@@ -84,6 +85,12 @@ TEST_F(ExchangeRunTest, ABatchTakesXmlFilesButNoOtherXml) {
   std::string output;
   ASSERT_EQ(Convert(root() / "xml", "--into 'D:\\out' in", &output), 0) << output;
   ASSERT_EQ(Convert(root() / "txt", "--into 'D:\\out' in", &output), 0) << output;
+  // The summaries differ in the files' names only, and in the picture passed over.
+  std::string summary = ReadBytes(root() / "xml" / "out" / "変換結果.txt");
+  EXPECT_NE(summary.find("picture.svg: " + EncodeAnsi(u"ボーリング交換用 XML ではありません")),
+            std::string::npos);
+  fs::remove(root() / "xml" / "out" / "変換結果.txt");
+  fs::remove(root() / "txt" / "out" / "変換結果.txt");
   ExpectSameFiles(root() / "txt" / "out", root() / "xml" / "out");
   EXPECT_FALSE(fs::exists(root() / "xml" / "out" / "picture"));
   EXPECT_FALSE(fs::exists(root() / "xml" / "out" / "overview.svg"));
@@ -127,7 +134,8 @@ TEST_F(ExchangeRunTest, XmlThatIsNoBoringStopsNamingTheFile) {
   std::string output;
   for (const char* name : {"other.xml", "broken.xml"}) {
     EXPECT_EQ(Convert(root() / "xml", std::string("--yes ") + name + " 'D:\\out\\x'", &output), 1);
-    EXPECT_EQ(output.rfind(name, 0), 0u) << output;  // the message starts with the file
+    // the message starts with the file's full path
+    EXPECT_EQ(output.rfind((fs::absolute(root() / "xml") / name).string() + ": ", 0), 0u) << output;
     EXPECT_FALSE(fs::exists(root() / "xml" / "out" / "x"));
   }
 }

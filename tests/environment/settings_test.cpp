@@ -136,6 +136,25 @@ TEST_F(PatdatSearchTest, CollectingStopsAtTheLimit) {
   EXPECT_EQ(count, 3);
 }
 
+// The bundled sample's tables and folders of the installation are not the
+// user's to grow: the walk passes them over and takes the next.
+TEST_F(PatdatSearchTest, NeverTakesTheSampleOrTheInstallation) {
+  std::filesystem::path e = scratch_.path() / "e";
+  Environment installed(env_.drives(), e / "inst" / "bin");
+  installed.drives().Map(u'E', e);
+  for (const char* folder :
+       {"a/samples/patdat", "inst/bin/x/PATDAT", "inst/share/boringconv/PATDAT",
+        "inst/share/doc/boringconv/samples/patdat", "z/PATDAT"}) {
+    WriteBytes(e / folder / "kishitu.txt", "x");
+  }
+  WriteBytes(e / "a" / "samples" / "boring.txt", "QVN\r\n");
+  WriteBytes(e / "inst" / "share" / "doc" / "boringconv" / "samples" / "boring.txt", "QVN\r\n");
+  EXPECT_EQ(FindPatdatFolder(installed, nullptr), u"E:\\z\\PATDAT\\");
+  std::filesystem::remove(e / "a" / "samples" / "boring.txt");  // a folder named so by the user
+  EXPECT_EQ(FindPatdatFolder(installed, nullptr), u"E:\\a\\samples\\PATDAT\\");
+  EXPECT_NE(PatdatFoundMessage(u"E:\\z\\PATDAT\\").find(u"E:\\z\\PATDAT\\"), std::u16string::npos);
+}
+
 TEST_F(PatdatSearchTest, ProgressCanStopTheWalk) {
   WriteBytes(scratch_.path() / "c" / "a" / "PATDAT" / "a.txt", "x");
   WriteBytes(scratch_.path() / "d" / "z" / "PATDAT" / "kishitu.txt", "x");

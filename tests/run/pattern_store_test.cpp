@@ -212,7 +212,7 @@ TEST_F(PatternStoreTest, ReadErrorNamesTheTable) {
     store.Table(u"L4.TXT");
     FAIL() << "the read error went unnoticed";
   } catch (const RunError& e) {
-    EXPECT_EQ(e.message(), CannotReadMessage(u"P:\\L4.TXT"));
+    EXPECT_EQ(e.message(), CannotReadMessage(u"P:\\L4.TXT", FileError::kIoError));
   }
 }
 

@@ -33,13 +33,14 @@ std::string_view FileOpName(FileOp op) {
   return kNames[static_cast<std::size_t>(op)];
 }
 
-FaultyFileSystem::FaultyFileSystem(FileSystem& base, FileOp op, int n)
-    : base_(base), op_(op), n_(n) {}
+FaultyFileSystem::FaultyFileSystem(FileSystem& base, FileOp op, int n, FileError why)
+    : base_(base), op_(op), n_(n), why_(why) {}
 
 bool FaultyFileSystem::Fails(FileOp op) {
   int count = ++counts_[static_cast<std::size_t>(op)];
   if (op != op_ || count != n_) return false;
   failed_ = true;
+  SetLastFileError(why_);
   return true;
 }
 

@@ -30,8 +30,9 @@ std::string_view FileOpName(FileOp op);
 
 class FaultyFileSystem : public FileSystem {
  public:
-  // Fails the nth (from 1) operation of kind op; 0 fails none.
-  FaultyFileSystem(FileSystem& base, FileOp op, int n);
+  // Fails the nth (from 1) operation of kind op, giving why as the reason;
+  // 0 fails none.
+  FaultyFileSystem(FileSystem& base, FileOp op, int n, FileError why = FileError::kIoError);
 
   // Operations of each kind so far, the failed one included.
   int count(FileOp op) const { return counts_[static_cast<std::size_t>(op)]; }
@@ -59,6 +60,7 @@ class FaultyFileSystem : public FileSystem {
   FileSystem& base_;
   FileOp op_;
   int n_;
+  FileError why_;
   bool failed_ = false;
   std::array<int, kFileOpCount> counts_{};
 };

@@ -130,8 +130,10 @@ class ConversionTest : public QObject {
     WriteAnsiLines(fixture.Drive(u'C') / "src" / "other.txt", {u"XYZ", u"2000 1.0 砂"});
     QVERIFY(Run(*form, u"C:\\src\\other.txt", u"D:\\"));
     QCOMPARE(form->message_boxes().shown().size(), std::size_t{1});
-    QCOMPARE(form->message_boxes().shown()[0].text,
-             std::u16string(u"選択された変換元ファイルは違います。"));
+    QCOMPARE(
+        form->message_boxes().shown()[0].text,
+        std::u16string(u"選択された変換元ファイルは違います。先頭行が QVN で始まる記録ファイルでは"
+                       u"ありません: C:\\src\\other.txt"));
     QCOMPARE(form->message_boxes().shown()[0].title, std::u16string(u"C:\\src\\other.txt"));
     QVERIFY(!std::filesystem::exists(fixture.Drive(u'D') / "CNT.TXT"));
   }
