@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "environment/environment.h"
+#include "environment/safe_path.h"
 #include "exchange/exchange_import.h"
 #include "run/record.h"
 #include "text/codepage.h"
@@ -94,10 +95,11 @@ std::vector<BatchItem> PlanBatch(const std::vector<std::filesystem::path>& sourc
   std::set<std::u16string> used;  // folder names in capitals, as Windows compares them
   std::vector<BatchItem> items;
   for (const std::filesystem::path& file : files) {
-    std::u16string stem = FromHostPath(file.stem());
+    std::u16string stem = SafeFolderName(FromHostPath(file.stem()));
     std::u16string name = stem;
     for (int n = 2; !used.insert(UpperCase(name)).second; ++n) {
-      name = stem + u"_" + FromHostPath(std::to_string(n));
+      // A name made of "_" alone numbers on as "_2", "_3".
+      name = stem + (stem == u"_" ? u"" : u"_") + FromHostPath(std::to_string(n));
     }
     items.push_back({file, folder + name});
   }

@@ -28,7 +28,8 @@ bool IsBoringFile(const std::filesystem::path& file);
 // The borings of the sources in the order given: a file as it stands, a
 // folder as every file below it that filter takes, walked in name order
 // (links are not followed). Each goes into root\<file name without
-// extension>; a stem met again, in any letter case, gets "_2", "_3"... A
+// extension> made safe (SafeFolderName: "..." and "CON" never leave root or
+// name a device); a stem met again, in any letter case, gets "_2", "_3"... A
 // source that does not exist is kept, so that its conversion reports it.
 std::vector<BatchItem> PlanBatch(const std::vector<std::filesystem::path>& sources,
                                  std::u16string_view root, const SourceFilter& filter);

@@ -78,6 +78,7 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
   BoringFolders folders(env);
   ConvertOne convert = [&](const BatchItem& item, RunUi& ui) {
     RunRequest request{FromHostPath(item.source), item.destination, call.patdat};
+    if (call.max_source) request.source_limit = *call.max_source;
     if (!store) {
       try {
         WaitLineUi wait_ui(err);
@@ -102,7 +103,10 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
   };
   BatchProgress progress(err, ErrorIsTerminal());
   std::vector<BatchResult> results = RunBatch(items, convert, create_folders, progress);
-  WriteText(out, BatchSummary(results));
+  if (!WriteText(out, BatchSummary(results))) {
+    WriteText(err, u"標準出力に書き込めません。\n");
+    return 1;
+  }
   for (const BatchResult& result : results) {
     if (!result.converted) return 1;
   }

@@ -2,6 +2,7 @@
 #ifndef BORINGCONV_CLI_BATCH_COMMAND_H_
 #define BORINGCONV_CLI_BATCH_COMMAND_H_
 
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -17,10 +18,12 @@ struct BatchCall {
   std::u16string patdat;                   // the pattern-data folder, ending in "\"
   std::optional<bool> answer;              // --yes / --no; folders are made unless --no
   std::optional<std::u16string> previews;  // folder for <stem>.svg pictures
+  std::optional<std::uint64_t> max_source;  // the largest source, in bytes
 };
 
 // Converts every boring of the call, showing progress on err and the summary
-// on out. Returns 0 when every boring converted, 1 otherwise.
+// on out. Returns 0 when every boring converted and the summary was written,
+// 1 otherwise.
 int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std::FILE* err);
 
 }  // namespace bc

@@ -1,5 +1,6 @@
 #include "conversion/conversion.h"
 
+#include <algorithm>
 #include <memory>
 
 #include "conversion/section_order.h"
@@ -47,6 +48,7 @@ class ConversionRun {
   std::vector<std::u16string> Convert(Record& record);
   PatternStore& OpenStore();
   std::string ImportSource() const;
+  std::u16string TooLargeMessage(std::uint64_t limit) const;
   void OpenSource(LineReader& source) const;
   double FindDeepestLayer(Record& record) const;
   void Report(const RunError& error, long line_number);
@@ -88,7 +90,10 @@ bool ConversionRun::Run() {
   return true;
 }
 
-bool ConversionRun::Prepare() { return CheckPaths() && CheckTag() && MakeDestinationFolders(); }
+bool ConversionRun::Prepare() {
+  if (!fs_.CodePageReady()) throw RunError(CodePageMissingMessage());
+  return CheckPaths() && CheckTag() && MakeDestinationFolders();
+}
 
 std::vector<std::u16string> ConversionRun::Convert(Record& record) {
   PatternStore& store = OpenStore();
@@ -135,8 +140,15 @@ bool ConversionRun::CheckPaths() {
 // if it were the source.
 bool ConversionRun::CheckTag() {
   bool tagged = false;
-  ReadStatus status = fs_.ReadFile(env_.HostPath(source_path_), &source_bytes_);
+  // An exchange XML file is refused above its own limit before it is read.
+  std::uint64_t limit = std::max<std::uint64_t>(request_.source_limit, kMaxExchangeXmlBytes);
+  ReadStatus status = fs_.ReadFile(env_.HostPath(source_path_), limit, &source_bytes_);
   if (status == ReadStatus::kReadError) throw RunError(CannotReadMessage(source_path_));
+  if (status == ReadStatus::kTooLarge) throw RunError(TooLargeMessage(limit));
+  if (status == ReadStatus::kOk && !LooksLikeExchangeXml(source_bytes_) &&
+      source_bytes_.size() > request_.source_limit) {
+    throw RunError(TooLargeMessage(request_.source_limit));
+  }
   if (status == ReadStatus::kCannotOpen) source_bytes_.clear();
   LineReader source;
   if (status == ReadStatus::kOk) {
@@ -150,6 +162,11 @@ bool ConversionRun::CheckTag() {
     return false;
   }
   return true;
+}
+
+std::u16string ConversionRun::TooLargeMessage(std::uint64_t limit) const {
+  return source_path_ + u": 変換元ファイルが大きすぎるため読みません（" +
+         FromHostPath(std::to_string(limit >> 20)) + u" MiB まで）。";
 }
 
 bool ConversionRun::MakeDestinationFolders() {
@@ -239,6 +256,8 @@ std::unique_ptr<PatternStore> OpenPatternStore(const Environment& env, std::u16s
     waited = true;
     ui.ShowWaiting(kWaitingText);
   };
+  FileSystem& fs = options.file_system ? *options.file_system : FileSystem::Default();
+  if (!fs.CodePageReady()) throw RunError(CodePageMissingMessage());
   auto store = PatternStore::Open(env, std::move(folder), store_options);
   if (waited) ui.SetStatus(kWorkingText);
   return store;

@@ -3,6 +3,7 @@
 #define BORINGCONV_CONVERSION_CONVERSION_H_
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -13,10 +14,15 @@
 
 namespace bc {
 
+// The largest source read by default: a boring's record file is a few
+// hundred kilobytes; a larger file is refused before it is read.
+inline constexpr std::uint64_t kDefaultSourceLimit = std::uint64_t{64} << 20;
+
 struct RunRequest {
   std::u16string source_text;       // the source file box (Text1) as typed
   std::u16string destination_text;  // the destination box (Text2) as typed
   std::u16string patdat_path;       // the pattern-data folder, ending in "\"
+  std::uint64_t source_limit = kDefaultSourceLimit;  // bytes
 };
 
 // Checks the paths and the tag, offers to create the destination folders,

@@ -83,10 +83,12 @@ void MemoryFileSystem::AddSymlink(const std::filesystem::path& path) {
   state_->links.insert(Key(path));
 }
 
-ReadStatus MemoryFileSystem::ReadFile(const std::filesystem::path& path, std::string* bytes) {
+ReadStatus MemoryFileSystem::ReadFile(const std::filesystem::path& path, std::uint64_t limit,
+                                      std::string* bytes) {
   std::lock_guard<std::mutex> hold(state_->mutex);
   auto file = state_->files.find(Key(path));
   if (file == state_->files.end()) return ReadStatus::kCannotOpen;
+  if (file->second.size() > limit) return ReadStatus::kTooLarge;
   *bytes = file->second;
   return ReadStatus::kOk;
 }
@@ -96,7 +98,7 @@ OpenStatus MemoryFileSystem::OpenWritable(const std::filesystem::path& path, Wri
   std::string key = Key(path);
   std::lock_guard<std::mutex> hold(state_->mutex);
   bool append = mode == WriteMode::kAppend;
-  if (!append && state_->links.count(key) != 0) return OpenStatus::kSymlink;
+  if (state_->links.count(key) != 0) return OpenStatus::kSymlink;
   if (!FolderExists(Key(path.parent_path())) || state_->folders.count(key) != 0) {
     return OpenStatus::kFailed;
   }
@@ -131,10 +133,14 @@ bool MemoryFileSystem::Remove(const std::filesystem::path& path) {
 }
 
 LockStatus MemoryFileSystem::TryLock(const std::filesystem::path& path,
-                                     std::unique_ptr<FileLock>* lock) {
+                                     std::unique_ptr<FileLock>* lock, std::u16string* reason) {
   std::string key = Key(path);
   std::lock_guard<std::mutex> hold(state_->mutex);
-  if (!FolderExists(Key(path.parent_path()))) return LockStatus::kFailed;
+  if (!FolderExists(Key(path.parent_path()))) return LockStatus::kUnavailable;
+  if (state_->links.count(key) != 0) {
+    *reason = u"シンボリックリンクです";
+    return LockStatus::kFailed;
+  }
   state_->files.try_emplace(key);
   if (!state_->locks.insert(key).second) return LockStatus::kBusy;
   *lock = std::make_unique<Lock>(state_, key);

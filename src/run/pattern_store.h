@@ -120,7 +120,10 @@ class PatternStore {
   // lock_timeout; a run still holding it then stops this one. A folder where
   // no lock file can be made (missing, read-only) is opened without one: its
   // tables cannot change under this run's writes, and a missing table stops
-  // the run with the usual message.
+  // the run with the usual message. A lock file that is a link, or that
+  // cannot be opened or locked in a folder that can be written, stops the
+  // run: its tables are never written unlocked. Scratch files left by a
+  // killed run are removed once the lock is held.
   static std::unique_ptr<PatternStore> Open(const Environment& env, std::u16string folder,
                                             const Options& options);
 
@@ -153,6 +156,7 @@ class PatternStore {
   // The table's place, its host path resolved, loaded or not.
   PatternTable& Slot(std::u16string_view name);
   void TakeLock(const Options& options);
+  void RemoveDeadScratchFiles();
 
   const Environment& env_;
   std::u16string folder_;
