@@ -13,11 +13,11 @@
 namespace bc {
 
 struct BatchCall {
-  std::vector<std::u16string> sources;     // files and folders, host or drive paths
-  std::u16string root;                     // drive path of the destination root
-  std::u16string patdat;                   // the pattern-data folder, ending in "\"
-  std::optional<bool> answer;              // --yes / --no; folders are made unless --no
-  std::optional<std::u16string> previews;  // folder for <stem>.svg pictures
+  std::vector<std::u16string> sources;      // files and folders, host or drive paths
+  std::u16string root;                      // drive path of the destination root
+  std::u16string patdat;                    // the pattern-data folder, ending in "\"
+  std::optional<bool> answer;               // --yes / --no; folders are made unless --no
+  std::optional<std::u16string> previews;   // folder for <stem>.svg pictures
   std::optional<std::uint64_t> max_source;  // the largest source, in bytes
 };
 

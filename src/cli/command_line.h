@@ -21,10 +21,10 @@ struct CommandLine {
   std::optional<bool> answer;          // --yes / --no
   std::u16string source;               // empty when only saving the settings
   std::u16string destination;
-  std::optional<std::u16string> into;      // a batch: its root folder
-  std::vector<std::u16string> sources;     // a batch: files and folders
-  std::optional<std::u16string> preview;   // the picture of one conversion
-  std::optional<std::u16string> previews;  // the folder of a batch's pictures
+  std::optional<std::u16string> into;       // a batch: its root folder
+  std::vector<std::u16string> sources;      // a batch: files and folders
+  std::optional<std::u16string> preview;    // the picture of one conversion
+  std::optional<std::u16string> previews;   // the folder of a batch's pictures
   std::optional<std::uint64_t> max_source;  // --max-source-size, in bytes
   bool help = false;
   bool version = false;

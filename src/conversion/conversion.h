@@ -19,9 +19,9 @@ namespace bc {
 inline constexpr std::uint64_t kDefaultSourceLimit = std::uint64_t{64} << 20;
 
 struct RunRequest {
-  std::u16string source_text;       // the source file box (Text1) as typed
-  std::u16string destination_text;  // the destination box (Text2) as typed
-  std::u16string patdat_path;       // the pattern-data folder, ending in "\"
+  std::u16string source_text;                        // the source file box (Text1) as typed
+  std::u16string destination_text;                   // the destination box (Text2) as typed
+  std::u16string patdat_path;                        // the pattern-data folder, ending in "\"
   std::uint64_t source_limit = kDefaultSourceLimit;  // bytes
 };
 

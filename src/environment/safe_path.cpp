@@ -58,8 +58,9 @@ bool IsDeviceName(std::u16string_view name) {
   for (std::u16string_view device : kNames) {
     if (SameIgnoringCase(name, device)) return true;
   }
-  return name.size() == 4 && (SameIgnoringCase(name.substr(0, 3), u"COM") ||
-                              SameIgnoringCase(name.substr(0, 3), u"LPT")) &&
+  return name.size() == 4 &&
+         (SameIgnoringCase(name.substr(0, 3), u"COM") ||
+          SameIgnoringCase(name.substr(0, 3), u"LPT")) &&
          name[3] >= u'1' && name[3] <= u'9';
 }
 

@@ -54,8 +54,8 @@ TEST(BatchPlanTest, RepeatedStemsGetNumbers) {
 // or "." (which would leave it), never a device, never a deeper path.
 TEST(BatchPlanTest, HostileNamesStayBelowTheRoot) {
   std::vector<std::filesystem::path> names = {
-      "..txt",   "...txt",  "CON.txt",  "nul.TXT",   "COM1.txt",  "LPT9.txt", "x. .txt",
-      " .txt",   ".txt",    "conin$.x", "aux. .txt", "b.txt",     "x"};
+      "..txt", "...txt", "CON.txt",  "nul.TXT",   "COM1.txt", "LPT9.txt", "x. .txt",
+      " .txt", ".txt",   "conin$.x", "aux. .txt", "b.txt",    "x"};
 #ifndef _WIN32
   for (const char* name : {"a\\b.txt", "..\\..\\up.txt", "a:b.txt", "C:\\x.txt", "<|>.txt"})
     names.emplace_back(name);

@@ -29,8 +29,8 @@ class FaultyFile : public WritableFile {
 
 std::string_view FileOpName(FileOp op) {
   constexpr std::array<std::string_view, kFileOpCount> kNames = {
-      "read", "open", "write", "sync", "close", "truncate", "rename", "remove", "lock", "size",
-      "list", "create folder", "code page"};
+      "read",   "open", "write", "sync", "close",         "truncate", "rename",
+      "remove", "lock", "size",  "list", "create folder", "code page"};
   return kNames[static_cast<std::size_t>(op)];
 }
 
