@@ -108,6 +108,11 @@ constexpr Option kOptions[] = {
        line.previews = value;
        return true;
      }},
+    {u"--overview", u"", true,
+     [](CommandLine& line, const std::u16string& value, std::u16string*) {
+       line.overview = value;
+       return true;
+     }},
     {u"--max-source-size", u"", true, SetMaxSource},
 };
 
@@ -143,6 +148,10 @@ bool TakePaths(const std::vector<std::u16string>& positional, CommandLine& line,
   }
   if (line.previews) {
     *error = u"--previews は --into と使います (1 本なら --preview FILE.svg)。";
+    return false;
+  }
+  if (line.overview) {
+    *error = u"--overview は --into と使います。";
     return false;
   }
   if (positional.size() > 2) {
@@ -292,6 +301,7 @@ int ConvertBatch(Environment& env, const CommandLine& line, std::FILE* out, std:
   call.sources = line.sources;
   call.answer = line.answer;
   call.previews = line.previews;
+  call.overview = line.overview;
   call.max_source = line.max_source;
   return RunBatchCommand(env, call, out, err);
 }
@@ -374,6 +384,10 @@ std::u16string UsageText() {
          u"                      例: boringconv --preview b.svg b.txt /srv/out/G\n"
          u"  --previews DIR      --into で、各ボーリングの図を DIR/<ファイル名>.svg に書きます\n"
          u"                      例: boringconv --into 'C:\\Q\\SITE' --previews figs borings/\n"
+         u"                      現場の一覧図も ROOT\\overview.svg に書きます\n"
+         u"  --overview FILE.svg --into で、全ボーリングを標高 (なければ深度) で並べた\n"
+         u"                      現場の一覧図を書きます\n"
+         u"                      例: boringconv --into 'C:\\Q\\SITE' --overview site.svg borings/\n"
          u"  --max-source-size MB  これより大きい変換元ファイルは読みません (既定 64)\n"
          u"                      例: boringconv --max-source-size 256 big.txt /srv/out/G\n"
          u"  --output FILE       import の書き出し先 (省略時は標準出力)\n"

@@ -47,6 +47,20 @@ const char* RoleClass(Role role) {
       return "n-point";
     case Role::kNValue:
       return "n-value";
+    case Role::kNote:
+      return "note";
+    case Role::kBoringName:
+      return "boring-name";
+    case Role::kGroundLevel:
+      return "ground-level";
+    case Role::kStoppedSlot:
+      return "stopped-slot";
+    case Role::kStopReason:
+      return "stop-reason";
+    case Role::kLegendSwatch:
+      return "legend-swatch";
+    case Role::kLegendName:
+      return "legend-name";
   }
   return "";
 }
@@ -167,8 +181,8 @@ std::string PictureSvg(const Drawing& drawing) {
   return svg + "</svg>\n";
 }
 
-void WritePictureSvg(const BoringProfile& profile, const std::filesystem::path& svg) {
-  std::string text = PictureSvg(LayOutPicture(profile, kPictureFileWidth, kPictureFileHeight));
+void WriteSvgFile(const Drawing& drawing, const std::filesystem::path& svg) {
+  std::string text = PictureSvg(drawing);
   std::unique_ptr<WritableFile> out;
   switch (FileSystem::Default().OpenWritable(svg, WriteMode::kReplace, &out)) {
     case OpenStatus::kOk:
@@ -180,6 +194,10 @@ void WritePictureSvg(const BoringProfile& profile, const std::filesystem::path& 
   }
   bool written = out->Write(text);
   if (!out->Close() || !written) throw RunError(CannotWriteMessage(FromHostPath(svg)));
+}
+
+void WritePictureSvg(const BoringProfile& profile, const std::filesystem::path& svg) {
+  WriteSvgFile(LayOutPicture(profile, kPictureFileWidth, kPictureFileHeight), svg);
 }
 
 void WritePictureSvg(const std::filesystem::path& folder, const std::filesystem::path& svg) {

@@ -119,6 +119,7 @@ TEST(CommandLineTest, WrongCallsGiveOneLineAndTheHint) {
       {{u"only-source"}, "変換先フォルダを指定してください。"},
       {{u"--drive", u"nonsense", u"a", u"b"},
        "--drive は L=フォルダ の形で指定してください: nonsense"},
+      {{u"--overview", u"site.svg", u"a", u"b"}, "--overview は --into と使います。"},
   };
   for (const auto& [args, what] : cases) {
     SCOPED_TRACE(what);
@@ -133,9 +134,10 @@ TEST(CommandLineTest, HelpShowsEveryCommandAndOptionWithAnExample) {
   Outcome outcome = RunCli({u"--help"});
   EXPECT_EQ(outcome.code, 0);
   EXPECT_EQ(outcome.err, "");
-  for (const char* name : {"--patdat DIR", "--save-patdat", "--drive L=DIR", "--yes, --no",
-                           "--into ROOT", "--preview FILE.svg", "--previews DIR", "--output FILE",
-                           "--  ", "--help, -h", "--version"}) {
+  for (const char* name :
+       {"--patdat DIR", "--save-patdat", "--drive L=DIR", "--yes, --no", "--into ROOT",
+        "--preview FILE.svg", "--previews DIR", "--overview FILE.svg", "--output FILE", "--  ",
+        "--help, -h", "--version"}) {
     std::size_t at = outcome.out.find(std::string("\n  ") + name);
     ASSERT_NE(at, std::string::npos) << name;
     std::size_t next = outcome.out.find("\n  -", at + 1);
