@@ -285,9 +285,18 @@ void PatternStore::Append(std::u16string_view name, std::u16string_view line) {
   table.AddLines(from);
 }
 
-void PatternStore::Replace(std::u16string_view name, const std::vector<std::u16string>& lines) {
-  PatternTable& table = Slot(name);
-  table.Reset(ReplaceTableLines(fs_, table.host_, table.shown_, lines));
+void PatternStore::Insert(std::u16string_view name, std::size_t index, std::u16string_view line) {
+  PatternTable& table = Table(name);
+  std::string added = EncodeExactly(line, table.shown_) + "\r\n";
+  std::size_t count = table.Spans().size();
+  std::string bytes;
+  bytes.reserve(table.bytes_.size() + count + added.size());
+  for (std::size_t i = 0; i <= count; ++i) {
+    if (i == std::min(index, count)) bytes += added;
+    if (i < count) bytes.append(table.LineBytes(i)).append("\r\n");
+  }
+  ReplaceFileBytes(fs_, table.host_, table.shown_, bytes);
+  table.Reset(std::move(bytes));
 }
 
 }  // namespace bc

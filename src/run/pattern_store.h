@@ -139,9 +139,11 @@ class PatternStore {
   // Appends line to the table's file and to its copy.
   void Append(std::u16string_view name, std::u16string_view line);
 
-  // Replaces the table's lines in one step through a scratch file of a
-  // name of its own.
-  void Replace(std::u16string_view name, const std::vector<std::u16string>& lines);
+  // Inserts line before line `index` of the table (blank lines counted; at
+  // the end when past the last), rewriting the file in one step through a
+  // scratch file of a name of its own. Every other line keeps its bytes, so
+  // that bytes no code page reads survive the rewrite; each ends in CR LF.
+  void Insert(std::u16string_view name, std::size_t index, std::u16string_view line);
 
   std::filesystem::path HostPath(std::u16string_view name);
   std::u16string ShownName(std::u16string_view name) const {

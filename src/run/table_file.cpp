@@ -10,13 +10,6 @@
 namespace bc {
 namespace {
 
-// A table is never written from a lossy conversion: a "?" in place of a
-// name would take that name's code for good.
-std::string EncodeExactly(std::u16string_view text, std::u16string_view shown_name) {
-  if (!IsAnsiEncodable(text)) throw RunError(UnencodableMessage(shown_name));
-  return EncodeAnsi(text);
-}
-
 std::string EncodeLines(const std::vector<std::u16string>& lines, std::u16string_view shown_name) {
   std::string bytes;
   for (const std::u16string& line : lines) {
@@ -39,6 +32,13 @@ bool WriteWhole(FileSystem& fs, const std::filesystem::path& host, WriteMode mod
 }
 
 }  // namespace
+
+// A table is never written from a lossy conversion: a "?" in place of a
+// name would take that name's code for good.
+std::string EncodeExactly(std::u16string_view text, std::u16string_view shown_name) {
+  if (!IsAnsiEncodable(text)) throw RunError(UnencodableMessage(shown_name));
+  return EncodeAnsi(text);
+}
 
 std::filesystem::path ScratchPath(const std::filesystem::path& host) {
   static std::atomic<unsigned> counter{0};

@@ -39,6 +39,10 @@ std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
                             std::u16string_view shown_name, std::u16string_view line,
                             TableTail* tail);
 
+// The code-page bytes of text for a table; text the code page cannot hold
+// exactly throws, naming the table.
+std::string EncodeExactly(std::u16string_view text, std::u16string_view shown_name);
+
 // A scratch name beside host that no other run picks, even one on another
 // computer sharing the folder: "<name>.<random tag>.<counter>.tmp".
 std::filesystem::path ScratchPath(const std::filesystem::path& host);
