@@ -19,6 +19,7 @@ struct BatchCall {
   std::optional<bool> answer;               // --yes / --no; folders are made unless --no
   std::optional<std::u16string> previews;   // folder for <stem>.svg pictures
   std::optional<std::u16string> overview;   // the site's overview picture, a host path
+  bool strict = false;                      // suspicious values stop a boring
   std::optional<std::uint64_t> max_source;  // the largest source, in bytes
 };
 
