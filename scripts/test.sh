@@ -47,4 +47,4 @@ BORINGCONV_WINE="$wine" BORINGCONV_WINDOWS_CLI="$PWD/build/windows/boringconv.ex
 echo "windows stage: $((SECONDS - start)) s"
 
 echo "== fuzz =="
-scripts/fuzz.sh 60
+scripts/fuzz.sh 30

@@ -6,6 +6,7 @@
 
 #include "conversion/conversion.h"
 #include "environment/environment.h"
+#include "environment/safe_path.h"
 #include "exchange/exchange_import.h"
 #include "run/file_system.h"
 #include "run/record.h"
@@ -114,10 +115,11 @@ void Planner::AddWalked(const std::filesystem::directory_entry& entry) {
 }
 
 void Planner::AddBoring(const std::filesystem::path& file, std::u16string problem) {
-  std::u16string stem = FromHostPath(file.stem());
+  std::u16string stem = SafeFolderName(FromHostPath(file.stem()));
   std::u16string name = stem;
   for (int n = 2; !used_.insert(AsciiUpper(name)).second; ++n) {
-    name = stem + u"_" + FromHostPath(std::to_string(n));
+    // A name made of "_" alone numbers on as "_2", "_3".
+    name = stem + (stem == u"_" ? u"" : u"_") + FromHostPath(std::to_string(n));
   }
   plan_.items.push_back({file, folder_ + name, std::move(problem)});
 }

@@ -60,7 +60,8 @@ std::u16string PassedOverText(PassedOver why);
 // The borings of the sources in the order given: a file as it stands, a
 // folder as every record or exchange file below it, walked in name order;
 // links are not followed. Each goes into root\<file name without
-// extension>; a stem met again, in any letter case, gets "_2", "_3"... A
+// extension> made safe (SafeFolderName: "..." and "CON" never leave root or
+// name a device); a stem met again, in any letter case, gets "_2", "_3"... A
 // file given by name is converted whatever it holds, so that its run says
 // what is wrong; one that cannot be read, and an unreadable file or folder
 // met in the walk, is a boring with a problem.

@@ -117,6 +117,7 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
   BoringFolders folders(env);
   ConvertOne convert = [&](const BatchItem& item, RunUi& ui) {
     RunRequest request{FromHostPath(item.source), item.destination, call.patdat, call.strict};
+    if (call.max_source) request.source_limit = *call.max_source;
     if (!store) {
       try {
         WaitLineUi wait_ui(err);
@@ -148,7 +149,10 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
       RunBatch(plan.items, convert, create_folders,
                overview ? static_cast<BatchObserver&>(*overview) : progress);
   std::u16string summary = BatchSummary(results, plan.skipped);
-  WriteText(out, summary);
+  if (!WriteText(out, summary)) {
+    WriteText(err, u"標準出力に書き込めません。\n");
+    return 1;
+  }
   bool saved = SaveSummary(env, call.root, summary, out, err);
   if (std::optional<std::u16string> failure = overview ? overview->Write() : std::nullopt) {
     WriteText(err, *failure + u"\n");

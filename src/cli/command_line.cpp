@@ -43,6 +43,22 @@ bool SetAnswer(CommandLine& line, bool yes, std::u16string* error) {
   return true;
 }
 
+// A whole number of MiB from 1 to 4096.
+bool SetMaxSource(CommandLine& line, const std::u16string& value, std::u16string* error) {
+  std::uint64_t mib = 0;
+  bool digits = !value.empty() && value.size() <= 4;
+  for (char16_t c : value) {
+    digits = digits && c >= u'0' && c <= u'9';
+    if (digits) mib = mib * 10 + static_cast<std::uint64_t>(c - u'0');
+  }
+  if (!digits || mib < 1 || mib > 4096) {
+    *error = u"--max-source-size には 1～4096 の MiB 数を指定してください: " + value;
+    return false;
+  }
+  line.max_source = mib << 20;
+  return true;
+}
+
 constexpr Option kOptions[] = {
     {u"--help", u"-h", false,
      [](CommandLine& line, const std::u16string&, std::u16string*) {
@@ -102,6 +118,7 @@ constexpr Option kOptions[] = {
        line.overview = value;
        return true;
      }},
+    {u"--max-source-size", u"", true, SetMaxSource},
 };
 
 const Option* FindOption(std::u16string_view name) {
@@ -266,6 +283,7 @@ int Convert(Environment& env, const CommandLine& line, std::FILE* out, std::FILE
   if (request.patdat_path.empty()) return Fail(err, 1, kNoPatdatText);
   request.source_text = line.source;
   request.strict = line.strict;
+  if (line.max_source) request.source_limit = *line.max_source;
   std::optional<std::u16string> destination = AsDrivePath(env, UnquotePath(line.destination));
   if (!destination) {
     return Fail(err, 1, u"変換先フォルダがどのドライブにもありません: " + line.destination);
@@ -276,12 +294,15 @@ int Convert(Environment& env, const CommandLine& line, std::FILE* out, std::FILE
   if (line.preview) preview.emplace(env.HostPath(*destination), ToHostPath(*line.preview));
   TerminalUi ui(line.answer, err);
   if (!RunConversion(request, env, ui)) return 1;
-  WriteText(out, std::u16string(kSuccessText) + u"\n");
-  std::fflush(out);
-  for (const std::u16string& warning : ui.warnings()) WriteText(err, warning + u"\n");
+  // The picture before the success text: a run whose picture failed has not
+  // succeeded, and no success text may come before a failure.
   if (preview) {
     if (std::optional<std::u16string> failure = preview->Write()) return Fail(err, 1, *failure);
   }
+  if (!WriteText(out, std::u16string(kSuccessText) + u"\n")) {
+    return Fail(err, 1, u"標準出力に書き込めません。");
+  }
+  for (const std::u16string& warning : ui.warnings()) WriteText(err, warning + u"\n");
   return 0;
 }
 
@@ -297,6 +318,7 @@ int ConvertBatch(Environment& env, const CommandLine& line, std::FILE* out, std:
   call.previews = line.previews;
   call.overview = line.overview;
   call.strict = line.strict;
+  call.max_source = line.max_source;
   return RunBatchCommand(env, call, out, err);
 }
 
@@ -386,6 +408,8 @@ std::u16string UsageText() {
          u"  --overview FILE.svg --into で、全ボーリングを標高 (なければ深度) で並べた\n"
          u"                      現場の一覧図を書きます\n"
          u"                      例: boringconv --into 'C:\\Q\\SITE' --overview site.svg borings/\n"
+         u"  --max-source-size MB  これより大きい変換元ファイルは読みません (既定 64)\n"
+         u"                      例: boringconv --max-source-size 256 big.txt /srv/out/G\n"
          u"  --output FILE       import の書き出し先 (省略時は標準出力)\n"
          u"                      例: boringconv import --output b.txt b.xml\n"
          u"  --                  これより後はオプションとみなしません\n"

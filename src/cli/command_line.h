@@ -6,6 +6,7 @@
 #ifndef BORINGCONV_CLI_COMMAND_LINE_H_
 #define BORINGCONV_CLI_COMMAND_LINE_H_
 
+#include <cstdint>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -20,12 +21,13 @@ struct CommandLine {
   std::optional<bool> answer;          // --yes / --no
   std::u16string source;               // empty when only saving the settings
   std::u16string destination;
-  std::optional<std::u16string> into;      // a batch: its root folder
-  std::vector<std::u16string> sources;     // a batch: files and folders
-  std::optional<std::u16string> preview;   // the picture of one conversion
-  std::optional<std::u16string> previews;  // the folder of a batch's pictures
-  std::optional<std::u16string> overview;  // a batch's overview picture
-  bool strict = false;                     // suspicious values stop a run
+  std::optional<std::u16string> into;       // a batch: its root folder
+  std::vector<std::u16string> sources;      // a batch: files and folders
+  std::optional<std::u16string> preview;    // the picture of one conversion
+  std::optional<std::u16string> previews;   // the folder of a batch's pictures
+  std::optional<std::u16string> overview;   // a batch's overview picture
+  bool strict = false;                      // suspicious values stop a run
+  std::optional<std::uint64_t> max_source;  // --max-source-size, in bytes
   bool help = false;
   bool version = false;
 };

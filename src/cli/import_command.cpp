@@ -1,16 +1,15 @@
 #include "cli/import_command.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <system_error>
 
 #include "cli/terminal.h"
 #include "environment/environment.h"
-#include "environment/replace_file.h"
 #include "exchange/exchange_import.h"
+#include "run/file_system.h"
 #include "run/run_error.h"
+#include "run/table_file.h"
+#include "text/codepage.h"
 
 #ifdef _WIN32
 #include <fcntl.h>
@@ -25,28 +24,25 @@ int Fail(int code, const std::u16string& message) {
   return code;
 }
 
-// The file's bytes; nothing when it cannot be read or is too big to be an
-// exchange XML file (it is not read then).
+// The file's bytes; nothing when it cannot be read, is not a plain file, or
+// is too big to be an exchange XML file (it is not read then).
 std::optional<std::string> ReadXml(const std::filesystem::path& path, std::u16string* error,
                                    const std::u16string& name) {
-  std::error_code ec;
-  std::uintmax_t size = std::filesystem::file_size(path, ec);
-  if (!ec && size > kMaxExchangeXmlBytes) {
-    *error = name + u": XML ファイルが大きすぎます（64 MiB まで）。";
-    return std::nullopt;
-  }
-  std::ifstream in(path, std::ios::binary);
   std::string bytes;
-  if (in && !ec) {
-    bytes.resize(static_cast<std::size_t>(size));
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+  switch (FileSystem::Default().ReadFile(path, kMaxExchangeXmlBytes, &bytes)) {
+    case ReadStatus::kOk:
+      return bytes;
+    case ReadStatus::kTooLarge:
+      *error = name + u": XML ファイルが大きすぎます（64 MiB まで）。";
+      return std::nullopt;
+    case ReadStatus::kReadError:
+      *error = CannotReadMessage(name, LastFileError());
+      return std::nullopt;
+    case ReadStatus::kCannotOpen:
+      break;
   }
-  if (!in || ec) {
-    *error = CannotOpenMessage(name, ec ? FileErrorOf(ec) : FileErrorFromErrno(errno));
-    return std::nullopt;
-  }
-  return bytes;
+  *error = CannotOpenMessage(name, LastFileError());
+  return std::nullopt;
 }
 
 bool WriteStandardOutput(const std::string& bytes) {
@@ -115,6 +111,7 @@ int RunImportCommand(const std::vector<std::u16string>& args) {
     WriteText(stdout, ImportUsageText());
     return 0;
   }
+  if (!AnsiCodePageReady()) return Fail(1, CodePageMissingMessage());
   std::optional<std::string> bytes = ReadXml(ToHostPath(line->xml), &error, line->xml);
   if (!bytes) return Fail(1, error);
   std::string records;
@@ -125,9 +122,12 @@ int RunImportCommand(const std::vector<std::u16string>& args) {
   }
   if (!line->output)
     return WriteStandardOutput(records) ? 0 : Fail(1, u"標準出力に書き込めません。");
-  // Through a scratch file: a failed write leaves no partial record file.
-  if (!WriteFileAtOnce(ToHostPath(*line->output), records)) {
-    return Fail(1, CannotWriteMessage(*line->output));
+  // Through a scratch file of a name of its own: a failed write leaves no
+  // partial record file, and two imports to one file leave one of them whole.
+  try {
+    ReplaceFileBytes(FileSystem::Default(), ToHostPath(*line->output), *line->output, records);
+  } catch (const RunError& e) {
+    return Fail(1, e.message());
   }
   return 0;
 }

@@ -14,7 +14,7 @@
 
 namespace bc {
 
-void WriteText(std::FILE* stream, std::u16string_view text) {
+bool WriteText(std::FILE* stream, std::u16string_view text) {
 #ifdef _WIN32
   // The stream's own handle: a stream redirected to a file must get bytes,
   // not a write to whatever console the standard handles name.
@@ -23,14 +23,14 @@ void WriteText(std::FILE* stream, std::u16string_view text) {
   if (GetConsoleMode(handle, &mode)) {
     std::fflush(stream);
     DWORD written = 0;
-    WriteConsoleW(handle, reinterpret_cast<const wchar_t*>(text.data()),
-                  static_cast<DWORD>(text.size()), &written, nullptr);
-    return;
+    return WriteConsoleW(handle, reinterpret_cast<const wchar_t*>(text.data()),
+                         static_cast<DWORD>(text.size()), &written, nullptr) &&
+           written == text.size();
   }
 #endif
   std::string bytes = ToUtf8(text);
-  std::fwrite(bytes.data(), 1, bytes.size(), stream);
-  std::fflush(stream);
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), stream) == bytes.size();
+  return std::fflush(stream) == 0 && written && !std::ferror(stream);
 }
 
 bool InputIsTerminal() {

@@ -8,7 +8,9 @@
 
 namespace bc {
 
-void WriteText(std::FILE* stream, std::u16string_view text);
+// Writes text and flushes; false when any of it did not reach the stream
+// (a full disk or a closed pipe behind standard output).
+bool WriteText(std::FILE* stream, std::u16string_view text);
 
 // True when standard input is an interactive terminal.
 bool InputIsTerminal();

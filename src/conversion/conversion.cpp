@@ -1,5 +1,6 @@
 #include "conversion/conversion.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 
@@ -102,6 +103,7 @@ class ConversionRun {
   std::vector<std::u16string> Convert(Record& record);
   PatternStore& OpenStore();
   std::string ImportSource() const;
+  std::u16string TooLargeMessage(std::uint64_t limit) const;
   void OpenSource(LineReader& source) const;
   double FindDeepestLayer(Record& record) const;
   void RunSectionsOnce(RunContext& ctx, SectionState& state);
@@ -149,6 +151,7 @@ bool ConversionRun::Run() {
 }
 
 bool ConversionRun::Prepare() {
+  if (!fs_.CodePageReady()) throw RunError(CodePageMissingMessage());
   return CheckPaths() && CheckTag() && CheckValues() && CheckPatdat() && MakeDestinationFolders();
 }
 
@@ -221,10 +224,13 @@ bool ConversionRun::CheckPaths() {
 // file is imported into the record file it stands for, which is then read as
 // if it were the source.
 bool ConversionRun::CheckTag() {
-  ReadStatus status = fs_.ReadFile(env_.HostPath(source_path_), &source_bytes_);
+  // An exchange XML file is refused above its own limit before it is read.
+  std::uint64_t limit = std::max<std::uint64_t>(request_.source_limit, kMaxExchangeXmlBytes);
+  ReadStatus status = fs_.ReadFile(env_.HostPath(source_path_), limit, &source_bytes_);
   FileError why = LastFileError();
   std::u16string shown = ShownFullPath(env_, source_path_);
   if (status == ReadStatus::kReadError) throw RunError(CannotReadMessage(shown, why));
+  if (status == ReadStatus::kTooLarge) throw RunError(TooLargeMessage(limit));
   if (status == ReadStatus::kCannotOpen) {
     ui_.ShowMessage(SourceOpenMessage(shown, why), MessageStyle::kExclamation,
                     request_.source_text);
@@ -232,6 +238,8 @@ bool ConversionRun::CheckTag() {
   }
   if (LooksLikeExchangeXml(source_bytes_)) {
     source_bytes_ = ImportSource();
+  } else if (source_bytes_.size() > request_.source_limit) {
+    throw RunError(TooLargeMessage(request_.source_limit));
   } else {
     DecodeSourceBytes();
   }
@@ -256,6 +264,11 @@ bool ConversionRun::CheckPatdat() {
   if (status.check == PatdatCheck::kOk) return true;
   ui_.ShowMessage(PatdatProblemMessage(request_.patdat_path, status), MessageStyle::kError, u"");
   return false;
+}
+
+std::u16string ConversionRun::TooLargeMessage(std::uint64_t limit) const {
+  return source_path_ + u": 変換元ファイルが大きすぎるため読みません（" +
+         FromHostPath(std::to_string(limit >> 20)) + u" MiB まで）。";
 }
 
 // The source as code-page bytes, whatever encoding it was saved in. A file
@@ -399,6 +412,8 @@ std::unique_ptr<PatternStore> OpenPatternStore(const Environment& env, std::u16s
     waited = true;
     ui.ShowWaiting(kWaitingText);
   };
+  FileSystem& fs = options.file_system ? *options.file_system : FileSystem::Default();
+  if (!fs.CodePageReady()) throw RunError(CodePageMissingMessage());
   auto store = PatternStore::Open(env, std::move(folder), store_options);
   if (waited) ui.SetStatus(kWorkingText);
   return store;

@@ -3,6 +3,7 @@
 #define BORINGCONV_CONVERSION_CONVERSION_H_
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -13,6 +14,10 @@
 
 namespace bc {
 
+// The largest source read by default: a boring's record file is a few
+// hundred kilobytes; a larger file is refused before it is read.
+inline constexpr std::uint64_t kDefaultSourceLimit = std::uint64_t{64} << 20;
+
 struct RunRequest {
   std::u16string source_text;       // the source file box (Text1) as typed
   std::u16string destination_text;  // the destination box (Text2) as typed
@@ -20,6 +25,7 @@ struct RunRequest {
   // Suspicious values of the source stop the run before anything is written,
   // rather than being warned of after it.
   bool strict = false;
+  std::uint64_t source_limit = kDefaultSourceLimit;  // bytes
 };
 
 // Checks the paths and the tag, offers to create the destination folders,

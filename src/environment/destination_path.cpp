@@ -1,5 +1,6 @@
 #include "environment/destination_path.h"
 
+#include "environment/safe_path.h"
 #include "text/ansi_bytes.h"
 #include "text/trim.h"
 
@@ -10,12 +11,29 @@ std::u16string_view BadDriveNameMessage() {
          u"でなければいけません。  例 \"C:\", \"D:\"...";
 }
 
+namespace {
+
+// An element Windows would not keep as written (a device, trailing dots).
+bool HasUnsafeElement(std::u16string_view path) {
+  for (std::size_t i = 0; i <= path.size();) {
+    std::size_t end = path.find(u'\\', i);
+    if (end == std::u16string_view::npos) end = path.size();
+    if (IsUnsafeElement(path.substr(i, end - i))) return true;
+    i = end + 1;
+  }
+  return false;
+}
+
+}  // namespace
+
 DestinationCheck ValidateDestinationPath(std::u16string& path, Environment& env) {
   path = std::u16string(TrimBlanks(path));
   if (AnsiMidBytes(path, 2, 1) != u":") return DestinationCheck::kBadDriveName;
   if (path.find_first_of(u"*?") != std::u16string::npos) return DestinationCheck::kInvalid;
   if (path[1] != u':') return DestinationCheck::kInvalid;
   if (path.size() >= 3 && path[2] != u'\\') path = path.substr(0, 2) + u"\\" + path.substr(2);
+  path = NormalDrivePath(path);
+  if (HasUnsafeElement(path)) return DestinationCheck::kInvalid;
   if (!env.SetCurrentDrive(path[0])) return DestinationCheck::kInvalid;
   if (path.back() != u'\\') path.push_back(u'\\');
   if (path.size() == 3)

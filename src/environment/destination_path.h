@@ -17,8 +17,10 @@ enum class DestinationCheck {
 
 // Checks that path names a folder on a ready drive in the form "C:\folder".
 // Rewrites path in place: trimmed, "\" after the drive when missing
-// ("C:work" becomes "C:\work"), and a trailing "\". A valid path makes its
-// drive current.
+// ("C:work" becomes "C:\work"), "." and ".." resolved without climbing
+// above the drive's root ("C:\..\x" becomes "C:\x"), and a trailing "\".
+// An element that Windows would take as a device or change (trailing dots
+// or blanks) is invalid. A valid path makes its drive current.
 DestinationCheck ValidateDestinationPath(std::u16string& path, Environment& env);
 
 // The explanation shown for DestinationCheck::kBadDriveName.

@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "environment/safe_path.h"
 #include "text/ascii_case.h"
 #include "text/utf8.h"
 
@@ -53,6 +54,9 @@ bool Environment::SetCurrentDrive(char16_t letter) {
 
 std::filesystem::path Environment::HostPath(std::u16string_view path) const {
   std::filesystem::path result;
+  // ".." never climbs above a drive's root, as on Windows.
+  const std::u16string normal = NormalDrivePath(path);
+  path = normal;
   std::u16string_view rest = path;
   if (IsDrivePath(path)) {
     auto root = drives_.Root(path[0]);

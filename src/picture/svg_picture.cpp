@@ -6,6 +6,7 @@
 
 #include "environment/environment.h"
 #include "picture/picture_layout.h"
+#include "run/file_system.h"
 #include "run/run_error.h"
 #include "text/utf8.h"
 
@@ -182,10 +183,17 @@ std::string PictureSvg(const Drawing& drawing) {
 
 void WriteSvgFile(const Drawing& drawing, const std::filesystem::path& svg) {
   std::string text = PictureSvg(drawing);
-  std::ofstream out(svg, std::ios::binary | std::ios::trunc);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out) throw RunError(CannotWriteMessage(FromHostPath(svg)));
+  std::unique_ptr<WritableFile> out;
+  switch (FileSystem::Default().OpenWritable(svg, WriteMode::kReplace, &out)) {
+    case OpenStatus::kOk:
+      break;
+    case OpenStatus::kSymlink:  // never written through: it could point anywhere
+      throw RunError(SymlinkFileMessage(FromHostPath(svg)));
+    case OpenStatus::kFailed:
+      throw RunError(CannotOpenMessage(FromHostPath(svg)));
+  }
+  bool written = out->Write(text);
+  if (!out->Close() || !written) throw RunError(CannotWriteMessage(FromHostPath(svg)));
 }
 
 void WritePictureSvg(const BoringProfile& profile, const std::filesystem::path& svg) {

@@ -1,5 +1,7 @@
 #include "run/file_system.h"
 
+#include "text/codepage.h"
+
 namespace bc {
 
 FileSystem& FileSystem::Default() {
@@ -13,5 +15,7 @@ ReadStatus FileSystem::ReadHead(const std::filesystem::path& path, std::size_t l
   if (bytes->size() > limit) bytes->resize(limit);
   return status;
 }
+
+bool FileSystem::CodePageReady() { return AnsiCodePageReady(); }
 
 }  // namespace bc

@@ -93,7 +93,8 @@ void MemoryFileSystem::AddSymlink(const std::filesystem::path& path) {
   state_->links.insert(Key(path));
 }
 
-ReadStatus MemoryFileSystem::ReadFile(const std::filesystem::path& path, std::string* bytes) {
+ReadStatus MemoryFileSystem::ReadFile(const std::filesystem::path& path, std::uint64_t limit,
+                                      std::string* bytes) {
   std::lock_guard<std::mutex> hold(state_->mutex);
   std::string key = Key(path);
   if (state_->links.count(key) != 0) return Fail(FileError::kLink, ReadStatus::kCannotOpen);
@@ -102,6 +103,7 @@ ReadStatus MemoryFileSystem::ReadFile(const std::filesystem::path& path, std::st
     FileError why = FolderExists(key) ? FileError::kNotPlainFile : FileError::kNotFound;
     return Fail(why, ReadStatus::kCannotOpen);
   }
+  if (file->second.size() > limit) return ReadStatus::kTooLarge;
   *bytes = file->second;
   return ReadStatus::kOk;
 }
@@ -111,7 +113,7 @@ OpenStatus MemoryFileSystem::OpenWritable(const std::filesystem::path& path, Wri
   std::string key = Key(path);
   std::lock_guard<std::mutex> hold(state_->mutex);
   bool append = mode == WriteMode::kAppend;
-  if (!append && state_->links.count(key) != 0) return Fail(FileError::kLink, OpenStatus::kSymlink);
+  if (state_->links.count(key) != 0) return Fail(FileError::kLink, OpenStatus::kSymlink);
   if (!FolderExists(Key(path.parent_path())))
     return Fail(FileError::kNotFound, OpenStatus::kFailed);
   if (state_->folders.count(key) != 0) return Fail(FileError::kNotPlainFile, OpenStatus::kFailed);
@@ -146,11 +148,14 @@ bool MemoryFileSystem::Remove(const std::filesystem::path& path) {
 }
 
 LockStatus MemoryFileSystem::TryLock(const std::filesystem::path& path,
-                                     std::unique_ptr<FileLock>* lock) {
+                                     std::unique_ptr<FileLock>* lock, std::u16string* reason) {
   std::string key = Key(path);
   std::lock_guard<std::mutex> hold(state_->mutex);
-  if (!FolderExists(Key(path.parent_path())))
-    return Fail(FileError::kNotFound, LockStatus::kFailed);
+  if (!FolderExists(Key(path.parent_path()))) return LockStatus::kUnavailable;
+  if (state_->links.count(key) != 0) {
+    *reason = u"シンボリックリンクです";
+    return Fail(FileError::kLink, LockStatus::kFailed);
+  }
   state_->files.try_emplace(key);
   if (!state_->locks.insert(key).second) return LockStatus::kBusy;
   *lock = std::make_unique<Lock>(state_, key);

@@ -26,13 +26,16 @@ class MemoryFileSystem : public FileSystem {
   // A symbolic link at path: never read or written through.
   void AddSymlink(const std::filesystem::path& path);
 
-  ReadStatus ReadFile(const std::filesystem::path& path, std::string* bytes) override;
+  using FileSystem::ReadFile;
+  ReadStatus ReadFile(const std::filesystem::path& path, std::uint64_t limit,
+                      std::string* bytes) override;
   OpenStatus OpenWritable(const std::filesystem::path& path, WriteMode mode,
                           std::unique_ptr<WritableFile>* file) override;
   bool Truncate(const std::filesystem::path& path, std::uint64_t size) override;
   bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
   bool Remove(const std::filesystem::path& path) override;
-  LockStatus TryLock(const std::filesystem::path& path, std::unique_ptr<FileLock>* lock) override;
+  LockStatus TryLock(const std::filesystem::path& path, std::unique_ptr<FileLock>* lock,
+                     std::u16string* reason) override;
   std::optional<std::uint64_t> FileSize(const std::filesystem::path& path) override;
   bool Exists(const std::filesystem::path& path) override;
   bool IsSymlink(const std::filesystem::path& path) override;

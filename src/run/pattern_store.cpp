@@ -1,9 +1,7 @@
 #include "run/pattern_store.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cstdint>
-#include <random>
 #include <thread>
 
 #include "run/run_error.h"
@@ -18,24 +16,28 @@ namespace {
 
 constexpr std::chrono::milliseconds kLockPoll{100};
 
-// A scratch name no other run picks, even one on another computer sharing
-// the folder: the lock keeps writers apart, the name keeps their debris apart.
-std::filesystem::path ScratchPath(const std::filesystem::path& host) {
-  static std::atomic<unsigned> counter{0};
-  static const std::uint64_t tag = [] {
-    std::random_device device;
-    return (std::uint64_t{device()} << 32) ^ device() ^
-           static_cast<std::uint64_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-  }();
-  std::filesystem::path name = host.filename();
-  name += "." + std::to_string(tag) + "." + std::to_string(counter++) + ".tmp";
-  return host.parent_path() / name;
-}
-
 std::u16string LockTimeoutMessage(std::u16string_view folder) {
   return u"パターンデータフォルダを他の変換が使い続けています。"
          u"しばらくしてからやり直してください: " +
          std::u16string(folder);
+}
+
+std::u16string LockFailedMessage(std::u16string_view folder, std::u16string_view reason) {
+  return u"パターンデータフォルダのロックファイルを使えないため、表を書き換えずに終了します（" +
+         std::u16string(reason) + u"）: " + std::u16string(folder) +
+         std::u16string(PatternStore::kLockName);
+}
+
+// A scratch file of the dictionary's replace: "XKISHITU.TXT.<tag>.<n>.tmp".
+bool IsScratchName(std::u16string_view name) {
+  constexpr std::u16string_view kStem = u"XKISHITU.TXT.";
+  constexpr std::u16string_view kEnd = u".tmp";
+  if (name.size() <= kStem.size() + kEnd.size() || !name.ends_with(kEnd)) return false;
+  for (std::size_t i = 0; i < kStem.size(); ++i) {
+    char16_t c = name[i] >= u'a' && name[i] <= u'z' ? char16_t(name[i] - 32) : name[i];
+    if (c != kStem[i]) return false;
+  }
+  return true;
 }
 
 }  // namespace
@@ -229,14 +231,26 @@ void PatternStore::TakeLock(const Options& options) {
   const auto deadline = std::chrono::steady_clock::now() + options.lock_timeout;
   bool waiting = false;
   while (true) {
-    LockStatus status = fs_.TryLock(path, &lock_);
-    if (status == LockStatus::kLocked || status == LockStatus::kFailed) return;
+    std::u16string reason;
+    LockStatus status = fs_.TryLock(path, &lock_, &reason);
+    if (status == LockStatus::kUnavailable) return;
+    if (status == LockStatus::kFailed) throw RunError(LockFailedMessage(folder_, reason));
+    if (status == LockStatus::kLocked) return RemoveDeadScratchFiles();
     auto now = std::chrono::steady_clock::now();
     if (now >= deadline) throw RunError(LockTimeoutMessage(folder_));
     if (!waiting && options.on_wait) options.on_wait();
     waiting = true;
     std::this_thread::sleep_for(
         std::min<std::chrono::steady_clock::duration>(kLockPoll, deadline - now));
+  }
+}
+
+// Scratch files of a replace are made only under the lock, so those found by
+// the lock's new holder are older than it: left by a run that was killed.
+void PatternStore::RemoveDeadScratchFiles() {
+  std::filesystem::path folder = HostPath(kLockName).parent_path();
+  for (const std::filesystem::path& name : fs_.List(folder)) {
+    if (IsScratchName(FromHostPath(name))) fs_.Remove(folder / name);
   }
 }
 
@@ -271,9 +285,18 @@ void PatternStore::Append(std::u16string_view name, std::u16string_view line) {
   table.AddLines(from);
 }
 
-void PatternStore::Replace(std::u16string_view name, const std::vector<std::u16string>& lines) {
-  PatternTable& table = Slot(name);
-  table.Reset(ReplaceTableLines(fs_, table.host_, ScratchPath(table.host_), table.shown_, lines));
+void PatternStore::Insert(std::u16string_view name, std::size_t index, std::u16string_view line) {
+  PatternTable& table = Table(name);
+  std::string added = EncodeExactly(line, table.shown_) + "\r\n";
+  std::size_t count = table.Spans().size();
+  std::string bytes;
+  bytes.reserve(table.bytes_.size() + count + added.size());
+  for (std::size_t i = 0; i <= count; ++i) {
+    if (i == std::min(index, count)) bytes += added;
+    if (i < count) bytes.append(table.LineBytes(i)).append("\r\n");
+  }
+  ReplaceFileBytes(fs_, table.host_, table.shown_, bytes);
+  table.Reset(std::move(bytes));
 }
 
 }  // namespace bc

@@ -120,7 +120,10 @@ class PatternStore {
   // lock_timeout; a run still holding it then stops this one. A folder where
   // no lock file can be made (missing, read-only) is opened without one: its
   // tables cannot change under this run's writes, and a missing table stops
-  // the run with the usual message.
+  // the run with the usual message. A lock file that is a link, or that
+  // cannot be opened or locked in a folder that can be written, stops the
+  // run: its tables are never written unlocked. Scratch files left by a
+  // killed run are removed once the lock is held.
   static std::unique_ptr<PatternStore> Open(const Environment& env, std::u16string folder,
                                             const Options& options);
 
@@ -136,9 +139,11 @@ class PatternStore {
   // Appends line to the table's file and to its copy.
   void Append(std::u16string_view name, std::u16string_view line);
 
-  // Replaces the table's lines in one step through a scratch file of a
-  // name of its own.
-  void Replace(std::u16string_view name, const std::vector<std::u16string>& lines);
+  // Inserts line before line `index` of the table (blank lines counted; at
+  // the end when past the last), rewriting the file in one step through a
+  // scratch file of a name of its own. Every other line keeps its bytes, so
+  // that bytes no code page reads survive the rewrite; each ends in CR LF.
+  void Insert(std::u16string_view name, std::size_t index, std::u16string_view line);
 
   std::filesystem::path HostPath(std::u16string_view name);
   std::u16string ShownName(std::u16string_view name) const {
@@ -153,6 +158,7 @@ class PatternStore {
   // The table's place, its host path resolved, loaded or not.
   PatternTable& Slot(std::u16string_view name);
   void TakeLock(const Options& options);
+  void RemoveDeadScratchFiles();
 
   const Environment& env_;
   std::u16string folder_;

@@ -68,4 +68,23 @@ std::u16string NumberOutOfRangeMessage() {
 
 std::u16string TooManyFieldsMessage() { return u"1 行のフィールドが 100 を超えています。"; }
 
+std::u16string CodePageMissingMessage() {
+#ifdef _WIN32
+  return u"このシステムにはコードページ 932（シフト JIS）がないため、変換できません。"
+         u"何も書き込んでいません。";
+#else
+  return u"シフト JIS（CP932）の文字コード変換を準備できません"
+         u"（システムの iconv / gconv モジュールを確認してください）。何も書き込んでいません。";
+#endif
+}
+
+std::u16string UnencodableMessage(std::u16string_view path) {
+  return u"シフト JIS で書けない文字（読めなかったバイトを含む）があるため、書き込みません: " +
+         std::u16string(path);
+}
+
+std::u16string SymlinkFileMessage(std::u16string_view path) {
+  return u"ファイルの名前がシンボリックリンクのため書き込みません: " + std::u16string(path);
+}
+
 }  // namespace bc

@@ -53,6 +53,15 @@ std::u16string SymlinkOutputMessage(std::u16string_view path);
 std::u16string NumberOutOfRangeMessage();
 std::u16string TooManyFieldsMessage();
 
+// The code page's converter could not be set up: nothing may be written.
+std::u16string CodePageMissingMessage();
+
+// Text for a table or an output that the code page cannot hold.
+std::u16string UnencodableMessage(std::u16string_view path);
+
+// A table, scratch file or picture whose name is a symbolic link.
+std::u16string SymlinkFileMessage(std::u16string_view path);
+
 }  // namespace bc
 
 #endif  // BORINGCONV_RUN_RUN_ERROR_H_

@@ -28,6 +28,8 @@ std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
                            std::u16string_view shown_name);
 
 // Appends line and CR LF to an existing table and returns those bytes.
+// Text the code page cannot hold, or a link at the name, stops the run
+// before anything is written.
 // When the file's last line has no line end, one is written first, so that
 // the new line never merges into the last entry. tail, when given, spares
 // reading the file while it still has the size seen, and is moved to the
@@ -37,12 +39,26 @@ std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
                             std::u16string_view shown_name, std::u16string_view line,
                             TableTail* tail);
 
-// Replaces the table's contents in one step and returns the bytes written:
-// the lines go to the scratch file beside it, which is synced to the disk
-// and renamed over the table. On failure the scratch file is removed and
-// the table is left as it was.
+// The code-page bytes of text for a table; text the code page cannot hold
+// exactly throws, naming the table.
+std::string EncodeExactly(std::u16string_view text, std::u16string_view shown_name);
+
+// A scratch name beside host that no other run picks, even one on another
+// computer sharing the folder: "<name>.<random tag>.<counter>.tmp".
+std::filesystem::path ScratchPath(const std::filesystem::path& host);
+
+// Replaces the file's contents in one step: the bytes go to a scratch file
+// of a name of its own beside it, which is synced to the disk and renamed
+// over the file, and the folder's entry is synced. On failure the scratch
+// file is removed and the file is left as it was. A link at either name
+// stops without writing.
+void ReplaceFileBytes(FileSystem& fs, const std::filesystem::path& host,
+                      std::u16string_view shown_name, std::string_view bytes);
+
+// Replaces the table's lines through ReplaceFileBytes and returns the bytes
+// written.
 std::string ReplaceTableLines(FileSystem& fs, const std::filesystem::path& host,
-                              const std::filesystem::path& scratch, std::u16string_view shown_name,
+                              std::u16string_view shown_name,
                               const std::vector<std::u16string>& lines);
 
 }  // namespace bc

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <string>
 #include <utility>
 
 #include "environment/file_error.h"
@@ -35,6 +36,22 @@ bool WriteAll(HANDLE handle, std::string_view bytes) {
   return true;
 }
 
+ReadStatus ReadAll(HANDLE handle, std::size_t expected, std::uint64_t limit, std::string* bytes) {
+  bytes->clear();
+  bytes->reserve(expected);
+  std::string chunk(kChunkSize, '\0');
+  while (true) {
+    DWORD n = 0;
+    if (!::ReadFile(handle, chunk.data(), kChunkSize, &n, nullptr)) {
+      Failed();
+      return ReadStatus::kReadError;
+    }
+    if (n == 0) return ReadStatus::kOk;
+    if (bytes->size() + n > limit) return ReadStatus::kTooLarge;
+    bytes->append(chunk.data(), n);
+  }
+}
+
 class WindowsWritableFile : public BufferedFile {
  public:
   explicit WindowsWritableFile(HANDLE handle) : handle_(handle) {}
@@ -64,10 +81,72 @@ class WindowsLock : public FileLock {
 
 DWORD Attributes(const std::filesystem::path& path) { return ::GetFileAttributesW(path.c_str()); }
 
+bool IsReparsePoint(HANDLE handle) {
+  BY_HANDLE_FILE_INFORMATION info;
+  return ::GetFileInformationByHandle(handle, &info) &&
+         (info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT);
+}
+
+// The system's reason for a failed call, as the user reads it.
+std::u16string Reason(DWORD error) {
+  switch (error) {
+    case ERROR_ACCESS_DENIED:
+      return u"アクセスが許可されていません";
+    case ERROR_WRITE_PROTECT:
+      return u"読み取り専用です";
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+      return u"ディスクがいっぱいです";
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+      return u"見つかりません";
+    case ERROR_SHARING_VIOLATION:
+      return u"他のプログラムが使っています";
+    default: {
+      std::wstring number = std::to_wstring(error);
+      return u"エラー " + std::u16string(number.begin(), number.end());
+    }
+  }
+}
+
+// Opens the lock file itself, never what a reparse point at its name points
+// to: for writing, created when missing; else for reading (another user's
+// file), which LockFileEx takes as well.
+HANDLE OpenLockFile(const std::filesystem::path& path) {
+  constexpr DWORD kFlags = FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT;
+  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
+                                OPEN_ALWAYS, kFlags, nullptr);
+  if (handle != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_ACCESS_DENIED) return handle;
+  handle =
+      ::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING, kFlags, nullptr);
+  if (handle != INVALID_HANDLE_VALUE) return handle;
+  // No file, and none may be made: a folder nothing can be written to.
+  bool missing = ::GetLastError() == ERROR_FILE_NOT_FOUND;
+  ::SetLastError(missing ? ERROR_WRITE_PROTECT : ERROR_ACCESS_DENIED);
+  return handle;
+}
+
 class WindowsFileSystem : public FileSystem {
  public:
-  ReadStatus ReadFile(const std::filesystem::path& path, std::string* bytes) override {
-    return Read(path, SIZE_MAX, bytes);
+  ReadStatus ReadFile(const std::filesystem::path& path, std::uint64_t limit,
+                      std::string* bytes) override {
+    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, kShareAll, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+      Failed();
+      return ReadStatus::kCannotOpen;
+    }
+    LARGE_INTEGER size;
+    ReadStatus status = ReadStatus::kCannotOpen;
+    if (::GetFileType(handle) == FILE_TYPE_DISK && ::GetFileSizeEx(handle, &size)) {
+      status = static_cast<std::uint64_t>(size.QuadPart) > limit
+                   ? ReadStatus::kTooLarge
+                   : ReadAll(handle, static_cast<std::size_t>(size.QuadPart), limit, bytes);
+    } else {
+      SetLastFileError(FileError::kNotPlainFile);
+    }
+    ::CloseHandle(handle);
+    return status;
   }
 
   ReadStatus ReadHead(const std::filesystem::path& path, std::size_t limit,
@@ -77,20 +156,25 @@ class WindowsFileSystem : public FileSystem {
 
   OpenStatus OpenWritable(const std::filesystem::path& path, WriteMode mode,
                           std::unique_ptr<WritableFile>* file) override {
-    // A reparse point (symbolic link, junction) at the name is never written through.
+    // A reparse point (symbolic link, junction) at the name is never written
+    // through: the handle is the reparse point's own, checked once open.
     bool append = mode == WriteMode::kAppend;
-    if (!append && IsSymlink(path)) {
+    if (IsSymlink(path)) {
       SetLastFileError(FileError::kLink);
       return OpenStatus::kSymlink;
     }
     DWORD access = append ? FILE_APPEND_DATA : GENERIC_WRITE;
-    HANDLE handle = ::CreateFileW(
-        path.c_str(), access, kShareAll, nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS,
-        append ? FILE_ATTRIBUTE_NORMAL : FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT,
-        nullptr);
+    HANDLE handle = ::CreateFileW(path.c_str(), access | FILE_READ_ATTRIBUTES, kShareAll, nullptr,
+                                  append ? OPEN_ALWAYS : CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
       Failed();
       return OpenStatus::kFailed;
+    }
+    if (IsReparsePoint(handle) || ::GetFileType(handle) != FILE_TYPE_DISK) {
+      ::CloseHandle(handle);
+      SetLastFileError(FileError::kLink);
+      return OpenStatus::kSymlink;
     }
     *file = std::make_unique<WindowsWritableFile>(handle);
     return OpenStatus::kOk;
@@ -117,19 +201,30 @@ class WindowsFileSystem : public FileSystem {
     return ::DeleteFileW(path.c_str()) != 0 || Failed();
   }
 
-  LockStatus TryLock(const std::filesystem::path& path, std::unique_ptr<FileLock>* lock) override {
-    HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
-                                  OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  LockStatus TryLock(const std::filesystem::path& path, std::unique_ptr<FileLock>* lock,
+                     std::u16string* reason) override {
+    HANDLE handle = OpenLockFile(path);
     if (handle == INVALID_HANDLE_VALUE) {
+      DWORD error = ::GetLastError();
+      if (error == ERROR_PATH_NOT_FOUND || error == ERROR_WRITE_PROTECT) {
+        return LockStatus::kUnavailable;
+      }
+      *reason = Reason(error);
       Failed();
+      return LockStatus::kFailed;
+    }
+    if (IsReparsePoint(handle) || ::GetFileType(handle) != FILE_TYPE_DISK) {
+      ::CloseHandle(handle);
+      *reason = u"通常のファイルではありません";
       return LockStatus::kFailed;
     }
     OVERLAPPED at = {};
     if (!::LockFileEx(handle, LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0, &at)) {
       DWORD error = ::GetLastError();
       ::CloseHandle(handle);
-      return error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING ? LockStatus::kBusy
-                                                                        : LockStatus::kFailed;
+      if (error == ERROR_LOCK_VIOLATION || error == ERROR_IO_PENDING) return LockStatus::kBusy;
+      *reason = Reason(error);
+      return LockStatus::kFailed;
     }
     *lock = std::make_unique<WindowsLock>(handle);
     return LockStatus::kLocked;

@@ -153,9 +153,7 @@ SoilEntry AddSoilPattern(const RunContext& ctx, std::u16string_view description)
   entry.code = FourDigitCode(code);
   entry.name = std::u16string(description);
   entry.attributes = {u"    ", u"    ", u"    ", u"0000"};
-  lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(insert_at.value_or(lines.size())),
-               entry.Line());
-  ctx.store().Replace(kExtensionList, lines);
+  ctx.store().Insert(kExtensionList, insert_at.value_or(lines.size()), entry.Line());
   return entry;
 }
 

@@ -21,6 +21,7 @@ struct Tables {
   std::array<char16_t, 65536> pair{};  // indexed by lead << 8 | trail; 0 when unmapped
   std::array<std::uint16_t, 65536> encode{};
   std::bitset<65536> several_forms;  // decoded from more than one byte sequence
+  bool ready = false;                // the platform decoded the probe characters
 
   Tables() {
     encode.fill(kNoCode);
@@ -38,6 +39,9 @@ struct Tables {
         Learn(c, lead << 8 | trail);
       }
     }
+    // Hiragana A, the first kanji, and a NEC row-13 sign: a converter that
+    // did not load leaves them all unmapped.
+    ready = pair[0x82A0] == u'\u3042' && pair[0x889F] == u'\u4E9C' && pair[0x8740] == u'\u2460';
   }
 
   static char16_t DecodeSingle(unsigned b) {
@@ -131,6 +135,16 @@ void AppendAnsi(std::u16string_view text, std::string* bytes) {
     }
   }
   bytes->resize(static_cast<std::size_t>(out - bytes->data()));
+}
+
+bool AnsiCodePageReady() { return GetTables().ready; }
+
+bool IsAnsiEncodable(std::u16string_view text) {
+  const Tables& t = GetTables();
+  for (char16_t c : text) {
+    if (c >= 0x80 && t.encode[c] == kNoCode) return false;
+  }
+  return true;
 }
 
 bool HasOneAnsiForm(char16_t c) {

@@ -49,8 +49,17 @@ inline char16_t AnsiCharReader::Next() {
   return c == 0 ? kReplacementChar : c;
 }
 
+// False when the platform's converter could not be set up (no iconv
+// modules, no code page 932): every double-byte character would then
+// decode to U+FFFD, so a run must stop before it writes anything.
+bool AnsiCodePageReady();
+
 // Text to bytes. A character the code page lacks becomes "?".
 std::string EncodeAnsi(std::u16string_view text);
+
+// True when EncodeAnsi loses nothing of text: every character has a byte
+// sequence (U+FFFD, the mark of undecodable bytes, has none).
+bool IsAnsiEncodable(std::u16string_view text);
 
 // Appends the bytes EncodeAnsi gives to *bytes, for a writer that reuses one
 // buffer from line to line.

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 
 #include "batch/batch_plan.h"
 #include "batch/batch_run.h"
 #include "environment/environment.h"
+#include "environment/safe_path.h"
 #include "run/memory_file_system.h"
 #include "support/section_fixture.h"
 #include "text/utf8.h"
@@ -102,6 +104,35 @@ TEST(BatchPlanTest, RepeatedStemsGetNumbers) {
   EXPECT_EQ(Destinations(plan.items),
             (std::vector<std::u16string>{u"D:\\out\\B1", u"D:\\out\\b1_2", u"D:\\out\\b1_2_2",
                                          u"D:\\out\\b1_3"}));
+}
+
+// Every hostile name gives one safe folder right below the root: never ".."
+// or "." (which would leave it), never a device, never a deeper path.
+TEST(BatchPlanTest, HostileNamesStayBelowTheRoot) {
+  std::vector<std::filesystem::path> names = {
+      "..txt", "...txt", "CON.txt",  "nul.TXT",   "COM1.txt", "LPT9.txt", "x. .txt",
+      " .txt", ".txt",   "conin$.x", "aux. .txt", "b.txt",    "x"};
+#ifndef _WIN32
+  for (const char* name : {"a\\b.txt", "..\\..\\up.txt", "a:b.txt", "C:\\x.txt", "<|>.txt"})
+    names.emplace_back(name);
+#endif
+  std::vector<BatchItem> items = PlanBatch(names, u"D:\\out", HasSourceTag);
+  ASSERT_EQ(items.size(), names.size());
+  std::set<std::u16string> seen;
+  for (const BatchItem& item : items) {
+    std::string label = ToUtf8(item.destination);
+    ASSERT_TRUE(item.destination.starts_with(u"D:\\out\\")) << label;
+    std::u16string name = item.destination.substr(7);
+    EXPECT_EQ(name.find_first_of(u"\\/:"), std::u16string::npos) << label;
+    EXPECT_NE(name, u"..");
+    EXPECT_NE(name, u".");
+    EXPECT_FALSE(IsUnsafeElement(name)) << label;
+    EXPECT_EQ(NormalDrivePath(item.destination), item.destination) << label;
+    EXPECT_TRUE(seen.insert(name).second) << label;
+  }
+  EXPECT_EQ(items[0].destination, u"D:\\out\\_");
+  EXPECT_EQ(items[1].destination, u"D:\\out\\_2");
+  EXPECT_EQ(items[2].destination, u"D:\\out\\_CON");
 }
 
 class RecordingObserver : public BatchObserver {

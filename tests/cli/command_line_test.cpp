@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <fstream>
 #include <memory>
+#include <set>
 
 #include "environment/drive_map.h"
 #include "environment/settings.h"
@@ -226,6 +227,75 @@ TEST_F(SavePatdatTest, BatchExitCodeAndFoldersOfStemsInAnyCase) {
     std::sort(made.begin(), made.end());
     EXPECT_EQ(made, std::vector<std::string>(c.folders.begin(), c.folders.end())) << c.sources[0];
   }
+}
+
+// Whole runs of the sample under hostile names and destinations: every file
+// written lies below the destination root (or is a table), never above it.
+class HostileRunTest : public SavePatdatTest {
+ protected:
+  HostileRunTest() {
+    std::filesystem::remove(patdat());
+    std::filesystem::copy(kSamples / "patdat", patdat());
+    std::filesystem::create_directories(scratch_.path() / "c" / "src");
+  }
+  std::u16string Host(const std::filesystem::path& path) const { return FromUtf8(path.string()); }
+  Args Call(std::initializer_list<std::u16string> rest) const {
+    Args args = {u"--patdat", Host(patdat()), u"--drive", u"C=" + Host(scratch_.path() / "c"),
+                 u"--yes"};
+    args.insert(args.end(), rest);
+    return args;
+  }
+  // Every file below the scratch folder, outside the tables and the settings.
+  std::set<std::string> Written() const {
+    std::set<std::string> files;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(scratch_.path())) {
+      std::string path = entry.path().lexically_relative(scratch_.path()).string();
+      if (entry.is_regular_file() && !path.starts_with("tables") && !path.starts_with("config"))
+        files.insert(path);
+    }
+    return files;
+  }
+  const std::filesystem::path kSamples = std::filesystem::path(BORINGCONV_SOURCE_DIR) / "samples";
+};
+
+TEST_F(HostileRunTest, BatchOfHostileNamesWritesOnlyBelowTheRoot) {
+  const std::filesystem::path src = scratch_.path() / "c" / "src";
+  for (const char* name :
+       {"..txt", "...txt", "CON.txt", "nul.txt", "COM1.txt", "LPT9.txt", "x. .txt", "a:b.txt"}) {
+    std::filesystem::copy_file(kSamples / "boring.txt", src / name);
+  }
+  Outcome outcome = RunCli(Call({u"--into", u"C:\\root\\..\\..\\out", Host(src)}));
+  EXPECT_EQ(outcome.code, 0) << outcome.err;
+  std::set<std::string> folders;
+  for (const std::string& file : Written()) {
+    if (file.starts_with("c/src/")) continue;
+    ASSERT_TRUE(file.starts_with("c/out/")) << file;
+    folders.insert(file.substr(6, file.find('/', 6) - 6));
+  }
+  EXPECT_EQ(folders,
+            (std::set<std::string>{"_", "_2", "_CON", "_nul", "_COM1", "_LPT9", "x", "a_b"}));
+}
+
+TEST_F(HostileRunTest, DestinationsNeverClimbAboveTheDrive) {
+  std::filesystem::copy_file(kSamples / "boring.txt", scratch_.path() / "c" / "b.txt");
+  for (const char16_t* destination : {u"C:\\..\\x", u"C:\\OUT\\..\\..\\..\\..\\escape"}) {
+    Outcome outcome = RunCli(Call({u"C:\\b.txt", destination}));
+    EXPECT_EQ(outcome.code, 0) << outcome.err;
+  }
+  for (const std::string& file : Written()) {
+    EXPECT_TRUE(file.starts_with("c/x/") || file.starts_with("c/escape/") || file == "c/b.txt")
+        << file;
+  }
+}
+
+// A success text that cannot reach standard output is no success.
+TEST_F(HostileRunTest, FailedWriteToStandardOutputIsAFailure) {
+  std::filesystem::copy_file(kSamples / "boring.txt", scratch_.path() / "c" / "b.txt");
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> full(std::fopen("/dev/full", "w"), &std::fclose);
+  std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
+  ASSERT_TRUE(full && err);
+  EXPECT_EQ(RunCommandLine(Call({u"C:\\b.txt", u"C:\\out"}), full.get(), err.get()), 1);
+  EXPECT_NE(ReadBack(err.get()).find("標準出力に書き込めません"), std::string::npos);
 }
 #endif
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <thread>
 
 #include "cli/command_line.h"
 #include "support/section_fixture.h"
@@ -49,6 +50,46 @@ TEST(ImportCommandTest, WrongCalls) {
   EXPECT_FALSE(line->output);
   EXPECT_EQ(RunImportCommand({}), 2);
 }
+
+// Two imports to one file at once: after each round the file is one of the
+// two imports, whole, and no scratch file stays.
+TEST(ImportCommandTest, ConcurrentImportsLeaveOneWholeFile) {
+  ScratchFolder scratch;
+  std::filesystem::path out = scratch.path() / "b.txt";
+  const char* names[] = {"KKRDB_BEDKK53361196007", "BOREHOLE_K-NET_BED10118000010010"};
+  std::string expected[2];
+  for (int i = 0; i < 2; ++i) {
+    expected[i] = ReadBytes(kData / "expected" / (std::string(names[i]) + ".txt"));
+  }
+  for (int round = 0; round < 50; ++round) {
+    int codes[2] = {-1, -1};
+    std::vector<std::thread> imports;
+    for (int i = 0; i < 2; ++i) {
+      imports.emplace_back([&, i] {
+        std::filesystem::path xml = kData / "corpus" / (std::string(names[i]) + ".xml");
+        codes[i] = RunCommandLine({u"import", u"--output", Arg(out), Arg(xml)});
+      });
+    }
+    for (std::thread& import : imports) import.join();
+    ASSERT_EQ(codes[0], 0);
+    ASSERT_EQ(codes[1], 0);
+    std::string bytes = ReadBytes(out);
+    ASSERT_TRUE(bytes == expected[0] || bytes == expected[1]) << "round " << round;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(scratch.path()), {}), 1);
+}
+
+#ifndef _WIN32
+TEST(ImportCommandTest, OutputThatIsALinkIsRefused) {
+  ScratchFolder scratch;
+  std::filesystem::path victim = scratch.path() / "victim.txt";
+  WriteBytes(victim, "keep");
+  std::filesystem::create_symlink(victim, scratch.path() / "b.txt");
+  std::filesystem::path xml = kData / "corpus" / "KKRDB_BEDKK53361196007.xml";
+  EXPECT_EQ(RunCommandLine({u"import", u"--output", Arg(scratch.path() / "b.txt"), Arg(xml)}), 1);
+  EXPECT_EQ(ReadBytes(victim), "keep");
+}
+#endif
 
 }  // namespace
 }  // namespace bc::testing

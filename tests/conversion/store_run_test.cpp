@@ -6,6 +6,7 @@
 #include <fstream>
 #include <map>
 
+#include "batch/batch_run.h"
 #include "conversion/conversion.h"
 #include "run/memory_file_system.h"
 #include "run/run_error.h"
@@ -99,6 +100,9 @@ class MemorySampleRun {
     return RunConversion({u"C:\\b.txt", u"C:\\out", u"P:\\"}, env_, ui, options);
   }
   Files Tables() { return MemoryFiles(memory, p_); }
+  Environment& env() { return env_; }
+  const std::filesystem::path& c() const { return c_; }
+  const std::filesystem::path& p() const { return p_; }
 
   MemoryFileSystem memory;
   RecordingUi ui;
@@ -118,6 +122,12 @@ std::vector<std::u16string> Errors(const RecordingUi& ui) {
   }
   return errors;
 }
+
+class RecordingObserver : public BatchObserver {
+ public:
+  void Starting(std::size_t, std::size_t, const BatchItem&) override {}
+  void Finished(std::size_t, std::size_t, const BatchResult&) override {}
+};
 
 bool SawSuccess(const RecordingUi& ui) {
   for (const std::u16string& status : ui.statuses) {
@@ -147,6 +157,21 @@ void ExpectWholeTables(const Files& before, const Files& clean, const Files& aft
     EXPECT_TRUE(bytes == old || bytes.ends_with("\r\n")) << label << ": " << name << " torn";
   }
   EXPECT_EQ(tables, before.size()) << label;
+}
+
+// After several runs, some stopped: every table keeps its old bytes and
+// gained whole lines only (a boring run again after a stop may write a line
+// the stopped run would have written in another spelling).
+void ExpectGrownTables(const Files& before, const Files& after, const std::string& label) {
+  for (const auto& [name, bytes] : after) {
+    if (name == "boringconv.lock") continue;
+    ASSERT_EQ(before.count(name), 1u) << label << ": left " << name;
+    const std::string& old = before.at(name);
+    if (name != "XKISHITU.TXT") {
+      EXPECT_TRUE(bytes.starts_with(old)) << label << ": " << name << " lost lines";
+    }
+    EXPECT_TRUE(bytes == old || bytes.ends_with("\r\n")) << label << ": " << name << " torn";
+  }
 }
 
 TEST(StoreRunTest, EveryFailedOperationStopsTheRunWithWholeTables) {
@@ -185,6 +210,100 @@ TEST(StoreRunTest, EveryFailedOperationStopsTheRunWithWholeTables) {
     }
   }
   EXPECT_GT(runs, 100);
+}
+
+// A batch of borings through one store, as the command line runs it: the
+// sample twice (the second adds nothing) and a boring that stops, with a
+// fault at every file call. A boring that fails never shows the success
+// text, and the tables stay whole whatever boring the fault hit.
+TEST(StoreRunTest, EveryFailedOperationOfABatchLeavesWholeTables) {
+  const Files before = FolderFiles(kSamples / "patdat");
+  const std::vector<BatchItem> items = {
+      {"b.txt", u"C:\\one"}, {"missing.txt", u"C:\\two"}, {"b.txt", u"C:\\three"}};
+  struct Batch {
+    explicit Batch(const Files& tables) : run(tables) {}
+    std::vector<BatchResult> Run(FileSystem& fs, const std::vector<BatchItem>& items) {
+      RecordingObserver observer;
+      std::unique_ptr<PatternStore> store;
+      RunOptions options;
+      options.file_system = &fs;
+      ConvertOne convert = [&](const BatchItem& item, RunUi& ui) {
+        try {
+          if (!store) store = OpenPatternStore(run.env(), u"P:\\", ui, options);
+        } catch (const RunError& error) {
+          ui.ShowMessage(error.message(), MessageStyle::kError, u"");
+          return false;
+        }
+        RunRequest request{u"C:\\" + FromHostPath(item.source), item.destination, u"P:\\"};
+        return RunConversion(request, run.env(), ui, *store);
+      };
+      return RunBatch(items, convert, true, observer);
+    }
+    MemorySampleRun run;
+  };
+  Batch reference(before);
+  FaultyFileSystem counter(reference.run.memory, FileOp::kCount, 0);
+  std::vector<BatchResult> clean_results = reference.Run(counter, items);
+  ASSERT_TRUE(clean_results[0].converted && clean_results[2].converted);
+  for (std::size_t kind = 0; kind < testing::kFileOpCount; ++kind) {
+    FileOp op = static_cast<FileOp>(kind);
+    for (int n = 1; n <= counter.count(op); ++n) {
+      std::string label = "batch " + std::string(FileOpName(op)) + " " + std::to_string(n);
+      Batch batch(before);
+      FaultyFileSystem faulty(batch.run.memory, op, n);
+      std::vector<BatchResult> results = batch.Run(faulty, items);
+      ASSERT_TRUE(faulty.failed()) << label;
+      for (const BatchResult& result : results) {
+        // The collecting UI keeps messages only: a converted boring has none.
+        EXPECT_EQ(result.converted, result.messages.empty()) << label;
+      }
+      ExpectGrownTables(before, batch.run.Tables(), label);
+      if (::testing::Test::HasFailure()) return;
+    }
+  }
+}
+
+// A scratch file of the dictionary's replace left by a killed run goes when
+// the next run takes the lock; other files stay.
+TEST(StoreRunTest, LeftoverScratchFilesGoWhenTheLockIsTaken) {
+  MemorySampleRun run(FolderFiles(kSamples / "patdat"));
+  run.memory.SetFile(run.p() / "XKISHITU.TXT.123456.0.tmp", "1,torn");
+  run.memory.SetFile(run.p() / "xkishitu.txt.9.1.tmp", "");
+  run.memory.SetFile(run.p() / "KISHITU.TXT.1.0.tmp", "keep");
+  ASSERT_TRUE(run.Run(run.memory));
+  Files tables = run.Tables();
+  EXPECT_EQ(tables.count("XKISHITU.TXT.123456.0.tmp") + tables.count("xkishitu.txt.9.1.tmp"), 0u);
+  EXPECT_EQ(tables.count("KISHITU.TXT.1.0.tmp"), 1u);
+}
+
+// Without the code page nothing at all is written, not even the lock file
+// or the destination folder, and the message says why.
+TEST(StoreRunTest, MissingCodePageStopsBeforeTheFirstWrite) {
+  const Files before = FolderFiles(kSamples / "patdat");
+  MemorySampleRun run(before);
+  FaultyFileSystem faulty(run.memory, FileOp::kCodePage, 1);
+  EXPECT_FALSE(run.Run(faulty));
+  EXPECT_EQ(Errors(run.ui), std::vector<std::u16string>{CodePageMissingMessage()});
+  EXPECT_EQ(run.Tables(), before);
+  EXPECT_FALSE(run.memory.Exists(run.c() / "out"));
+}
+
+// A source above the limit stops the run before anything is written; a larger limit
+// takes it.
+TEST(StoreRunTest, OversizeSourceIsRefusedBeforeAnyWrite) {
+  MemorySampleRun run(FolderFiles(kSamples / "patdat"));
+  const std::string sample = *run.memory.GetFile(run.c() / "b.txt");
+  FaultyFileSystem counter(run.memory, FileOp::kCount, 0);
+  RunOptions options;
+  options.file_system = &counter;
+  RunRequest request{u"C:\\b.txt", u"C:\\out", u"P:\\"};
+  request.source_limit = sample.size() - 1;
+  EXPECT_FALSE(RunConversion(request, run.env(), run.ui, options));
+  ASSERT_EQ(Errors(run.ui).size(), 1u);
+  EXPECT_NE(Errors(run.ui)[0].find(u"大きすぎる"), std::u16string::npos);
+  EXPECT_EQ(counter.count(FileOp::kOpen), 0);
+  request.source_limit = sample.size();
+  EXPECT_TRUE(RunConversion(request, run.env(), run.ui, options));
 }
 
 TEST(StoreRunTest, ReadErrorNamesTheFileAndTheReason) {

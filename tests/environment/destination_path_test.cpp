@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "support/section_fixture.h"
+#include "text/utf8.h"
 
 namespace bc {
 namespace {
@@ -57,6 +58,25 @@ TEST_F(DestinationPathTest, SilentRejections) {
   std::u16string doubled = u"C:\\a\\\\b";
   EXPECT_FALSE(Validate(doubled));
   EXPECT_EQ(last_, DestinationCheck::kInvalid);
+}
+
+// ".." stops at the drive's root, as on Windows; an element Windows would
+// take as a device, or change, is refused.
+TEST_F(DestinationPathTest, NeverClimbsAboveTheDriveNorNamesADevice) {
+  const std::pair<std::u16string, std::u16string> kept[] = {
+      {u"C:\\..\\x", u"C:\\x\\"}, {u"C:\\OUT\\..\\..\\..\\..\\escape", u"C:\\escape\\"},
+      {u"C:\\..\\..", u"C:\\"},   {u"C:\\a\\.\\b\\..", u"C:\\a\\"},
+      {u"C:..\\x", u"C:\\x\\"},
+  };
+  for (auto [path, normal] : kept) {
+    EXPECT_TRUE(Validate(path)) << ToUtf8(path);
+    EXPECT_EQ(path, normal);
+  }
+  for (std::u16string path :
+       {u"C:\\CON", u"C:\\a\\nul.txt\\b", u"C:\\COM1", u"C:\\lpt9.", u"C:\\a.", u"C:\\a \\b"}) {
+    EXPECT_FALSE(Validate(path)) << ToUtf8(path);
+  }
+  EXPECT_EQ(env_.HostPath(u"C:\\..\\..\\x"), scratch_.path() / "x");
 }
 
 }  // namespace

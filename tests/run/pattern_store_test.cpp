@@ -93,8 +93,13 @@ TEST_F(PatternStoreTest, IndexAndCopyAgreeWithAFreshReadAfterEveryAppend) {
 
     std::u16string name = names[random() % names.size()];
     std::u16string code = round % 7 == 3 ? u"   " : std::u16string(1, char16_t(u'0' + round % 10));
-    // A character the code page lacks is stored as the file holds it.
-    if (round == 11) name = u"🀄";
+    // A character the code page lacks is never written as "?": the append
+    // stops and the table stays as it was.
+    if (round == 11) {
+      std::string old = Bytes("L19.TXT");
+      EXPECT_THROW(store.Append(u"L19.TXT", code + u",🀄"), RunError);
+      EXPECT_EQ(Bytes("L19.TXT"), old);
+    }
     store.Append(u"L19.TXT", code + u"," + name);
   }
 }
@@ -191,17 +196,20 @@ TEST_F(PatternStoreTest, FailedRewriteLeavesTheOldTableAndNoScratch) {
     FaultyFileSystem faulty(memory_, op, 1);
     PatternStore store(env_, u"P:\\", faulty);
     store.Table(u"XKISHITU.TXT");
-    EXPECT_THROW(store.Replace(u"XKISHITU.TXT", {u"2000,a", u"2001,c", u"5000,b"}), RunError)
-        << FileOpName(op);
+    EXPECT_THROW(store.Insert(u"XKISHITU.TXT", 1, u"2001,c"), RunError) << FileOpName(op);
     EXPECT_EQ(Bytes("XKISHITU.TXT"), old_bytes) << FileOpName(op);
     EXPECT_EQ(memory_.List(kFolder), std::vector<std::filesystem::path>{"XKISHITU.TXT"})
         << FileOpName(op);
     EXPECT_EQ(store.Table(u"XKISHITU.TXT").Lines().size(), 2u);
   }
+  // The other lines keep their bytes, even those no code page reads; a
+  // line past the end goes last.
+  Put("XKISHITU.TXT", "2000,\x85\x40\n5000,b");
   PatternStore store(env_, u"P:\\", memory_);
-  store.Replace(u"XKISHITU.TXT", {u"2000,a", u"2001,c"});
-  EXPECT_EQ(Bytes("XKISHITU.TXT"), "2000,a\r\n2001,c\r\n");
-  EXPECT_EQ(store.Table(u"XKISHITU.TXT").size(), 2u);
+  store.Insert(u"XKISHITU.TXT", 1, u"2001,c");
+  store.Insert(u"XKISHITU.TXT", 9, u"5001,d");
+  EXPECT_EQ(Bytes("XKISHITU.TXT"), "2000,\x85\x40\r\n2001,c\r\n5000,b\r\n5001,d\r\n");
+  EXPECT_EQ(store.Table(u"XKISHITU.TXT").size(), 4u);
 }
 
 TEST_F(PatternStoreTest, ReadErrorNamesTheTable) {

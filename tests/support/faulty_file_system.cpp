@@ -29,7 +29,8 @@ class FaultyFile : public WritableFile {
 
 std::string_view FileOpName(FileOp op) {
   constexpr std::array<std::string_view, kFileOpCount> kNames = {
-      "read", "open", "write", "sync", "close", "truncate", "rename", "remove", "lock", "size"};
+      "read",   "open", "write", "sync", "close",         "truncate", "rename",
+      "remove", "lock", "size",  "list", "create folder", "code page"};
   return kNames[static_cast<std::size_t>(op)];
 }
 
@@ -44,9 +45,10 @@ bool FaultyFileSystem::Fails(FileOp op) {
   return true;
 }
 
-ReadStatus FaultyFileSystem::ReadFile(const std::filesystem::path& path, std::string* bytes) {
+ReadStatus FaultyFileSystem::ReadFile(const std::filesystem::path& path, std::uint64_t limit,
+                                      std::string* bytes) {
   if (Fails(FileOp::kRead)) return ReadStatus::kReadError;
-  return base_.ReadFile(path, bytes);
+  return base_.ReadFile(path, limit, bytes);
 }
 
 OpenStatus FaultyFileSystem::OpenWritable(const std::filesystem::path& path, WriteMode mode,
@@ -70,10 +72,28 @@ bool FaultyFileSystem::Remove(const std::filesystem::path& path) {
   return !Fails(FileOp::kRemove) && base_.Remove(path);
 }
 
+// A failed lock is one whose file could not be opened (EACCES, ENOSPC, EIO):
+// the run must stop rather than go on unlocked.
 LockStatus FaultyFileSystem::TryLock(const std::filesystem::path& path,
-                                     std::unique_ptr<FileLock>* lock) {
-  if (Fails(FileOp::kLock)) return LockStatus::kFailed;
-  return base_.TryLock(path, lock);
+                                     std::unique_ptr<FileLock>* lock, std::u16string* reason) {
+  if (Fails(FileOp::kLock)) {
+    *reason = u"injected";
+    return LockStatus::kFailed;
+  }
+  return base_.TryLock(path, lock, reason);
+}
+
+std::vector<std::filesystem::path> FaultyFileSystem::List(const std::filesystem::path& folder) {
+  if (Fails(FileOp::kList)) return {};
+  return base_.List(folder);
+}
+
+bool FaultyFileSystem::CreateFolder(const std::filesystem::path& path) {
+  return !Fails(FileOp::kCreateFolder) && base_.CreateFolder(path);
+}
+
+bool FaultyFileSystem::CodePageReady() {
+  return !Fails(FileOp::kCodePage) && base_.CodePageReady();
 }
 
 std::optional<std::uint64_t> FaultyFileSystem::FileSize(const std::filesystem::path& path) {

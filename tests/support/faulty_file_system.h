@@ -22,6 +22,9 @@ enum class FileOp {
   kRemove,
   kLock,
   kSize,
+  kList,
+  kCreateFolder,
+  kCodePage,
   kCount
 };
 constexpr std::size_t kFileOpCount = static_cast<std::size_t>(FileOp::kCount);
@@ -38,20 +41,22 @@ class FaultyFileSystem : public FileSystem {
   int count(FileOp op) const { return counts_[static_cast<std::size_t>(op)]; }
   bool failed() const { return failed_; }
 
-  ReadStatus ReadFile(const std::filesystem::path& path, std::string* bytes) override;
+  using FileSystem::ReadFile;
+  ReadStatus ReadFile(const std::filesystem::path& path, std::uint64_t limit,
+                      std::string* bytes) override;
   OpenStatus OpenWritable(const std::filesystem::path& path, WriteMode mode,
                           std::unique_ptr<WritableFile>* file) override;
   bool Truncate(const std::filesystem::path& path, std::uint64_t size) override;
   bool Rename(const std::filesystem::path& from, const std::filesystem::path& to) override;
   bool Remove(const std::filesystem::path& path) override;
-  LockStatus TryLock(const std::filesystem::path& path, std::unique_ptr<FileLock>* lock) override;
+  LockStatus TryLock(const std::filesystem::path& path, std::unique_ptr<FileLock>* lock,
+                     std::u16string* reason) override;
   std::optional<std::uint64_t> FileSize(const std::filesystem::path& path) override;
   bool Exists(const std::filesystem::path& path) override { return base_.Exists(path); }
   bool IsSymlink(const std::filesystem::path& path) override { return base_.IsSymlink(path); }
-  std::vector<std::filesystem::path> List(const std::filesystem::path& folder) override {
-    return base_.List(folder);
-  }
-  bool CreateFolder(const std::filesystem::path& path) override { return base_.CreateFolder(path); }
+  std::vector<std::filesystem::path> List(const std::filesystem::path& folder) override;
+  bool CreateFolder(const std::filesystem::path& path) override;
+  bool CodePageReady() override;
 
   // True when this operation is the one to fail.
   bool Fails(FileOp op);
