@@ -131,7 +131,7 @@ TEST_F(ConverterFormTest, FailedRunClearsThePictureAndKeepsTheMessage) {
   WriteAnsiLines(scratch_.path() / "c" / "other.txt", {u"XYZ", u"2000 1.0 砂"});
   RunOutcome failed = Run(u"C:\\other.txt", u"D:\\");
   EXPECT_FALSE(failed.ok);
-  EXPECT_EQ(failed.status, u"選択された変換元ファイルは違います。");
+  EXPECT_TRUE(failed.status.starts_with(u"選択された変換元ファイルは違います。"));
   EXPECT_TRUE(form_->picture().empty());
   EXPECT_FALSE(form_->success_shown());
 
