@@ -100,7 +100,9 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
     if (failure) ui.ShowMessage(*failure, MessageStyle::kError, u"");
     return !failure;
   };
-  BatchProgress progress(err, ErrorIsTerminal());
+  // The bar is drawn with escape sequences; plain lines where they cannot be.
+  EscapeSequences escapes(err);
+  BatchProgress progress(err, escapes.enabled());
   std::vector<BatchResult> results = RunBatch(items, convert, create_folders, progress);
   WriteText(out, BatchSummary(results));
   for (const BatchResult& result : results) {

@@ -45,7 +45,14 @@ void HelpViewer::ShowHelp(QWidget* parent, std::int16_t context) {
   // Current desktops seldom have a viewer for the old help file; the HTML
   // page opens in any browser.
   if (!help_page_path_.empty() && opener_(LocalUrl(help_page_path_))) return;
-  if (help_file_path_.empty()) {
+  if (!help_page_path_.empty()) {
+    // The page is there: only the desktop lacks a program to show it.
+    boxes_.Show(
+        parent,
+        u"ヘルプのページ「" + FromHostPath(help_page_path_) +
+            u"」を開くプログラムがありません。\nWeb ブラウザでこのファイルを開いてください。",
+        MessageStyle::kExclamation, kHelpTitle);
+  } else if (help_file_path_.empty()) {
     boxes_.Show(parent, MissingHelpMessage(), MessageStyle::kExclamation, kHelpTitle);
   } else {
     boxes_.Show(parent, u"ヘルプファイル「" + help_file_path_ + u"」を開けませんでした。",

@@ -7,6 +7,13 @@
 namespace bc {
 namespace {
 
+std::vector<std::filesystem::path> ReadOrder(const StartOptions& options) {
+  std::vector<std::filesystem::path> folders{options.settings_folder};
+  folders.insert(folders.end(), options.shared_settings_folders.begin(),
+                 options.shared_settings_folders.end());
+  return folders;
+}
+
 // After the search found nothing: the old message, then the offer to choose.
 std::u16string ChooseOnFirstStart(const StartOptions& options, const Environment& env,
                                   MessageBoxes& boxes) {
@@ -16,9 +23,9 @@ std::u16string ChooseOnFirstStart(const StartOptions& options, const Environment
   std::u16string chosen = ChoosePatdatFolder(env, boxes, options.pick_folder);
   if (chosen.empty()) return {};
   // The folder serves this run even when it cannot be remembered.
-  if (!SavePatdatSetting(options.system_folder, chosen)) {
+  if (!SavePatdatSetting(options.settings_folder, chosen)) {
     boxes.Show(nullptr,
-               u"設定ファイル「" + FromHostPath(options.system_folder / "PatdatV5.ini") +
+               u"設定ファイル「" + FromHostPath(options.settings_folder / "PatdatV5.ini") +
                    u"」に書き込めませんでした。",
                MessageStyle::kExclamation, u"");
   }
@@ -30,11 +37,11 @@ std::u16string ChooseOnFirstStart(const StartOptions& options, const Environment
 std::unique_ptr<MainWindow> StartMainWindow(const StartOptions& options, MessageBoxes& boxes) {
   boxes.SetAnswerProvider(options.answers);
   Environment env(DriveMap::Default(), ExecutableFolder());
-  if (std::optional<std::u16string> problem = LoadEnvironment(options.system_folder, env)) {
+  if (std::optional<std::u16string> problem = LoadEnvironment(ReadOrder(options), env)) {
     boxes.Show(nullptr, *problem, MessageStyle::kError, u"");
     return nullptr;
   }
-  std::u16string patdat_path = LoadPatdatSetting(options.system_folder);
+  std::u16string patdat_path = LoadPatdatSetting(ReadOrder(options));
   if (patdat_path.empty()) patdat_path = SearchPatdatWithWindow(env, options.search_step);
   if (patdat_path.empty()) patdat_path = ChooseOnFirstStart(options, env, boxes);
   if (patdat_path.empty()) return nullptr;
