@@ -7,8 +7,10 @@ packages=(
   build-essential cmake ninja-build pkg-config libgtest-dev clang-format   # core, tests
   libpugixml-dev librsvg2-bin                                 # picture tests; SVG to PNG by hand
   qt6-base-dev libgl-dev xvfb xauth fonts-noto-cjk            # the window and its tests
+  qt6-translations-l10n                                       # Qt's own Japanese (qtbase_ja.qm)
   g++-mingw-w64-x86-64 googletest wine64                      # the Windows build and its tests
   dpkg-dev                                                    # the Debian package (dpkg-shlibdeps)
+  wixl                                                        # the Windows installer (.msi)
   clang libclang-rt-14-dev                                    # libFuzzer (scripts/fuzz.sh)
 )
 

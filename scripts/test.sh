@@ -33,6 +33,8 @@ if ! timeout 300 "$wine" wineboot --init >/dev/null 2>&1; then
   exit 1
 fi
 ctest --preset windows
+# The installer: installed, run, upgraded and removed under Wine.
+BORINGCONV_WINE="$wine" tests/install/msi_test.sh build/windows build/release/boringconv
 # Every whole-run case again through the host program and boringconv.exe under
 # Wine, with drive letters mapped to scratch folders: the files must be equal.
 BORINGCONV_WINE="$wine" BORINGCONV_WINDOWS_CLI="$PWD/build/windows/boringconv.exe" \
