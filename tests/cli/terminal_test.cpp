@@ -28,7 +28,9 @@ TEST(TerminalTest, CodePagesBothWays) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.code_page);
     EXPECT_EQ(EncodeInCodePage(c.text, c.code_page), c.bytes);
-    if (c.bytes != "?") EXPECT_EQ(DecodeFromCodePage(c.bytes, c.code_page), c.text);
+    if (c.bytes != "?") {
+      EXPECT_EQ(DecodeFromCodePage(c.bytes, c.code_page), c.text);
+    }
   }
 }
 

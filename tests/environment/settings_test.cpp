@@ -66,6 +66,7 @@ TEST(SavePatdatSettingTest, WritesTheFormItReadsBack) {
 TEST(SettingsFoldersTest, TheUsersFolderFirstThenTheMachines) {
   ScratchFolder dir;
   std::vector<std::filesystem::path> folders = {dir.path() / "user", dir.path() / "machine"};
+  for (const std::filesystem::path& folder : folders) std::filesystem::create_directories(folder);
   testing::WriteAnsiLines(folders[1] / "PatdatV5.ini", {u"", u"M:\\PAT"});
   EXPECT_EQ(LoadPatdatSetting(folders), u"M:\\PAT\\");
   testing::WriteAnsiLines(folders[0] / "PatdatV5.ini", {u""});  // names nothing

@@ -39,11 +39,12 @@ find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/boringconv.lnk' | grep -q
 
 # The user's pattern data (a copy of the sample's) and settings, saved by
 # the installed program into the user's folder.
-# Each run in a folder of its own, with the same names inside.
-mkdir -p "$scratch/win" "$scratch/host"
-cp -r "$programs/samples/patdat" "$scratch/win/patdat"
-cp -r "$programs/samples/patdat" "$scratch/host/patdat"
-win_patdat=$("$wine" winepath -w "$scratch/win/patdat" 2>/dev/null)
+# Both programs run in the same folder, one after the other (CNT.TXT holds
+# the destination's path), each on a fresh copy of the sample's tables.
+run="$scratch/run"
+mkdir -p "$run"
+cp -r "$programs/samples/patdat" "$run/patdat"
+win_patdat=$("$wine" winepath -w "$run/patdat" 2>/dev/null)
 "$wine" "$programs/boringconv.exe" --patdat "$win_patdat" --save-patdat >/dev/null ||
   fail "--save-patdat failed"
 appdata=$("$wine" cmd /c echo %APPDATA% 2>/dev/null | tr -d '\r')
@@ -51,10 +52,13 @@ settings=$("$wine" winepath -u "$appdata\\boringconv" 2>/dev/null)
 [ -f "$settings/PatdatV5.ini" ] || fail "no PatdatV5.ini in the user's folder $settings"
 
 "$wine" "$programs/boringconv.exe" --yes "$("$wine" winepath -w "$programs/samples/boring.txt")" \
-  "$("$wine" winepath -w "$scratch/win/out")" >/dev/null || fail "the installed program failed"
-"$host" --yes --patdat "$scratch/host/patdat" "$repo/samples/boring.txt" "$scratch/host/out" \
-  >/dev/null || fail "the host program failed"
-diff -r "$scratch/host" "$scratch/win" || fail "the conversions differ"
+  "$("$wine" winepath -w "$run/out")" >/dev/null || fail "the installed program failed"
+mv "$run" "$scratch/win"
+mkdir -p "$run"
+cp -r "$programs/samples/patdat" "$run/patdat"
+"$host" --yes --patdat "$run/patdat" "$repo/samples/boring.txt" "$run/out" >/dev/null ||
+  fail "the host program failed"
+diff -r "$run" "$scratch/win" || fail "the conversions differ"
 [ -z "$(find "$programs" -iname patadd.txt)" ] || fail "PATADD.txt written under Program Files"
 
 "$wine" msiexec /i "$msi2" /qn || fail "the newer installer failed"
@@ -67,6 +71,6 @@ diff -r "$scratch/host" "$scratch/win" || fail "the conversions differ"
 ! find "$WINEPREFIX/drive_c" -path '*Start Menu/Programs/boringconv.lnk' | grep -q . ||
   fail "the Start-menu entry stayed"
 [ -f "$settings/PatdatV5.ini" ] || fail "removing the program took the user's settings"
-diff -r "$scratch/host" "$scratch/win" >/dev/null || fail "the pattern data changed"
+diff -r "$run" "$scratch/win" >/dev/null || fail "the pattern data changed"
 rm -rf "$settings"
 echo "msi_test: installed, converted, upgraded and removed $(basename "$msi")"

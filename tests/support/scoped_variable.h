@@ -3,6 +3,7 @@
 #define BORINGCONV_TESTS_SUPPORT_SCOPED_VARIABLE_H_
 
 #include <cstdlib>
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -11,28 +12,39 @@ namespace bc::testing {
 class ScopedVariable {
  public:
   ScopedVariable(const char* name, const std::string& value) : name_(name) {
-    if (const char* old = std::getenv(name)) old_ = old;
-    Set(value.c_str());
-  }
-  ~ScopedVariable() { Set(old_ ? old_->c_str() : nullptr); }
-  ScopedVariable(const ScopedVariable&) = delete;
-  ScopedVariable& operator=(const ScopedVariable&) = delete;
-
- private:
-  void Set(const char* value) {
 #ifdef _WIN32
-    _putenv_s(name_, value != nullptr ? value : "");  // "" removes it
+    // The wide environment, which the program reads (_wgetenv).
+    if (const wchar_t* old = _wgetenv(Wide(name_).c_str())) old_ = old;
+    _wputenv_s(Wide(name_).c_str(), Wide(value).c_str());
 #else
-    if (value != nullptr) {
-      setenv(name_, value, 1);
+    if (const char* old = std::getenv(name)) old_ = old;
+    setenv(name, value.c_str(), 1);
+#endif
+  }
+  ~ScopedVariable() {
+#ifdef _WIN32
+    _wputenv_s(Wide(name_).c_str(), old_ ? old_->c_str() : L"");  // "" removes it
+#else
+    if (old_) {
+      setenv(name_, old_->c_str(), 1);
     } else {
       unsetenv(name_);
     }
 #endif
   }
+  ScopedVariable(const ScopedVariable&) = delete;
+  ScopedVariable& operator=(const ScopedVariable&) = delete;
 
-  const char* name_;
+ private:
+#ifdef _WIN32
+  static std::wstring Wide(const std::string& text) {
+    return std::filesystem::path(text).wstring();
+  }
+  std::optional<std::wstring> old_;
+#else
   std::optional<std::string> old_;
+#endif
+  const char* name_;
 };
 
 // The variable that names the parent of the user's settings folder.
