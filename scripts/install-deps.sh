@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config libgtest-dev clang-format   # core, tests
+  python3                                                     # the compat-table check
   libpugixml-dev librsvg2-bin                                 # picture tests; SVG to PNG by hand
   qt6-base-dev libgl-dev xvfb xauth fonts-noto-cjk            # the window and its tests
   qt6-translations-l10n                                       # Qt's own Japanese (qtbase_ja.qm)

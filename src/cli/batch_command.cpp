@@ -3,6 +3,7 @@
 #include "batch/batch_plan.h"
 #include "batch/batch_run.h"
 #include "cli/batch_progress.h"
+#include "cli/overview_file.h"
 #include "cli/preview_file.h"
 #include "cli/terminal.h"
 #include "conversion/conversion.h"
@@ -61,6 +62,15 @@ std::filesystem::path SourcePath(const Environment& env, const std::u16string& t
   return IsDrivePath(text) ? env.HostPath(text) : ToHostPath(text);
 }
 
+// Where the overview goes, if anywhere; true with it when its folder may be
+// made (ROOT's is the conversions' to make).
+std::optional<std::pair<std::filesystem::path, bool>> OverviewPath(const Environment& env,
+                                                                   const BatchCall& call) {
+  if (call.overview) return std::pair(ToHostPath(*call.overview), true);
+  if (call.previews) return std::pair(env.HostPath(call.root + u"\\overview.svg"), false);
+  return std::nullopt;
+}
+
 }  // namespace
 
 int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std::FILE* err) {
@@ -103,8 +113,17 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
   // The bar is drawn with escape sequences; plain lines where they cannot be.
   EscapeSequences escapes(err);
   BatchProgress progress(err, escapes.enabled());
-  std::vector<BatchResult> results = RunBatch(items, convert, create_folders, progress);
+  std::optional<OverviewFile> overview;
+  if (auto path = OverviewPath(env, call)) {
+    overview.emplace(env, path->first, path->second, progress);
+  }
+  std::vector<BatchResult> results = RunBatch(
+      items, convert, create_folders, overview ? static_cast<BatchObserver&>(*overview) : progress);
   WriteText(out, BatchSummary(results));
+  if (std::optional<std::u16string> failure = overview ? overview->Write() : std::nullopt) {
+    WriteText(err, *failure + u"\n");
+    return 1;
+  }
   for (const BatchResult& result : results) {
     if (!result.converted) return 1;
   }

@@ -17,10 +17,13 @@ struct BatchCall {
   std::u16string patdat;                   // the pattern-data folder, ending in "\"
   std::optional<bool> answer;              // --yes / --no; folders are made unless --no
   std::optional<std::u16string> previews;  // folder for <stem>.svg pictures
+  std::optional<std::u16string> overview;  // the site's overview picture, a host path
 };
 
 // Converts every boring of the call, showing progress on err and the summary
-// on out. Returns 0 when every boring converted, 1 otherwise.
+// on out. The overview picture goes to call.overview, or with previews to
+// ROOT\overview.svg. Returns 0 when every boring converted and the pictures
+// were written, 1 otherwise.
 int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std::FILE* err);
 
 }  // namespace bc

@@ -92,6 +92,11 @@ constexpr Option kOptions[] = {
        line.previews = value;
        return true;
      }},
+    {u"--overview", u"", true,
+     [](CommandLine& line, const std::u16string& value, std::u16string*) {
+       line.overview = value;
+       return true;
+     }},
     {u"--utf8", u"", false,
      [](CommandLine& line, const std::u16string&, std::u16string*) {
        line.utf8 = true;
@@ -146,6 +151,10 @@ bool TakePaths(const std::vector<std::u16string>& positional, CommandLine& line,
   }
   if (line.previews) {
     *error = u"--previews は --into と使います (1 本なら --preview FILE.svg)。";
+    return false;
+  }
+  if (line.overview) {
+    *error = u"--overview は --into と使います。";
     return false;
   }
   if (positional.size() > 2) {
@@ -290,6 +299,7 @@ int ConvertBatch(Environment& env, const CommandLine& line, std::FILE* out, std:
   call.sources = line.sources;
   call.answer = line.answer;
   call.previews = line.previews;
+  call.overview = line.overview;
   return RunBatchCommand(env, call, out, err);
 }
 
@@ -371,6 +381,10 @@ std::u16string UsageText() {
          u"                      例: boringconv --preview b.svg b.txt /srv/out/G\n"
          u"  --previews DIR      --into で、各ボーリングの図を DIR/<ファイル名>.svg に書きます\n"
          u"                      例: boringconv --into 'C:\\Q\\SITE' --previews figs borings/\n"
+         u"                      現場の一覧図も ROOT\\overview.svg に書きます\n"
+         u"  --overview FILE.svg --into で、全ボーリングを標高 (なければ深度) で並べた\n"
+         u"                      現場の一覧図を書きます\n"
+         u"                      例: boringconv --into 'C:\\Q\\SITE' --overview site.svg borings/\n"
          u"  --utf8              ファイルやパイプへの出力を UTF-8 にします (Windows では\n"
          u"                      ふだんはコンソールのコードページ、日本語版では 932)\n"
          u"                      例: boringconv --utf8 --help > help.txt\n"

@@ -1,6 +1,7 @@
 #include "picture/boring_profile.h"
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <iterator>
 
@@ -84,9 +85,31 @@ std::u16string ParseBoringName(std::u16string_view text) {
   return std::u16string(TrimBlanks(text.substr(0, text.find_first_of(u"\r\n"))));
 }
 
+void ParseGroundLevel(std::u16string_view text, BoringProfile& profile) {
+  // Lines 18 and 19, counting empty lines too.
+  std::u16string_view lines[2];
+  for (int line = 1; line <= 19 && !text.empty(); ++line) {
+    std::size_t end = std::min(text.size(), text.find(u'\n'));
+    std::u16string_view content = text.substr(0, end);
+    if (content.ends_with(u'\r')) content.remove_suffix(1);
+    if (line >= 18) lines[line - 18] = TrimBlanks(content);
+    text.remove_prefix(std::min(text.size(), end + 1));
+  }
+  std::u16string_view number = TrimBlanks(lines[1]);
+  if (!IsNumber(number) || number.find_first_of(u"0123456789") == std::u16string_view::npos) {
+    return;
+  }
+  double ground = NumericValue(number);
+  if (!std::isfinite(ground)) return;
+  profile.ground = ground;
+  profile.datum = std::u16string(TrimBlanks(lines[0]));
+}
+
 BoringProfile ReadBoringProfile(const PictureFiles& files, std::u16string fallback_name) {
   BoringProfile profile;
-  profile.name = ParseBoringName(ReadAnsiFile(files.titles));
+  std::u16string titles = ReadAnsiFile(files.titles);
+  profile.name = ParseBoringName(titles);
+  ParseGroundLevel(titles, profile);
   if (profile.name.empty()) profile.name = std::move(fallback_name);
   ParseSoilLayers(ReadAnsiFile(files.layers), profile);
   ParseBlowCounts(ReadAnsiFile(files.blows), profile);

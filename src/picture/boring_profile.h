@@ -1,8 +1,9 @@
-// What the picture shows of a converted boring: its name (TITL02.TXT), the
-// soil layers of X1.TXT and the N values of X5.TXT.
+// What the picture shows of a converted boring: its name and ground
+// elevation (TITL02.TXT), the soil layers of X1.TXT and the N values of X5.TXT.
 #ifndef BORINGCONV_PICTURE_BORING_PROFILE_H_
 #define BORINGCONV_PICTURE_BORING_PROFILE_H_
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,6 +27,8 @@ struct BoringProfile {
   std::u16string name;           // the picture's title
   std::vector<SoilBand> layers;  // in file order, top first
   std::vector<BlowCount> blows;
+  std::optional<double> ground;  // elevation of the ground surface, metres
+  std::u16string datum;          // what ground is measured from ("ＴＰ"); may be empty
 
   bool empty() const { return layers.empty() && blows.empty(); }
   // The deepest depth of either list, 0 when both are empty.
@@ -38,6 +41,10 @@ void ParseSoilLayers(std::u16string_view text, BoringProfile& profile);
 void ParseBlowCounts(std::u16string_view text, BoringProfile& profile);
 // The first line of TITL02.TXT without its blanks.
 std::u16string ParseBoringName(std::u16string_view text);
+// The ground elevation of TITL02.TXT: the number of line 19 and the datum
+// named on line 18, as the titles took them from the boring's elevation
+// record. No elevation when line 19 holds no number.
+void ParseGroundLevel(std::u16string_view text, BoringProfile& profile);
 
 // Reads the code page 932 files; a file with an empty path or one that does
 // not exist is taken as empty. The name falls back to fallback_name when the

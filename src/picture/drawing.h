@@ -39,6 +39,14 @@ enum class Role {
   kNLine,
   kNPoint,
   kNValue,  // the value of an N beyond the axis, beside its point
+  // The overview of a site:
+  kNote,          // what the vertical scale is, and why
+  kBoringName,    // above a boring's column
+  kGroundLevel,   // a boring's ground elevation, below its name
+  kStoppedSlot,   // the empty place of a boring that did not convert
+  kStopReason,    // what stopped it
+  kLegendSwatch,  // the colour of a soil...
+  kLegendName,    // ...and its name
 };
 
 struct PointXY {

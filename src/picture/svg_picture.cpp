@@ -46,6 +46,20 @@ const char* RoleClass(Role role) {
       return "n-point";
     case Role::kNValue:
       return "n-value";
+    case Role::kNote:
+      return "note";
+    case Role::kBoringName:
+      return "boring-name";
+    case Role::kGroundLevel:
+      return "ground-level";
+    case Role::kStoppedSlot:
+      return "stopped-slot";
+    case Role::kStopReason:
+      return "stop-reason";
+    case Role::kLegendSwatch:
+      return "legend-swatch";
+    case Role::kLegendName:
+      return "legend-name";
   }
   return "";
 }
@@ -166,12 +180,16 @@ std::string PictureSvg(const Drawing& drawing) {
   return svg + "</svg>\n";
 }
 
-void WritePictureSvg(const BoringProfile& profile, const std::filesystem::path& svg) {
-  std::string text = PictureSvg(LayOutPicture(profile, kPictureFileWidth, kPictureFileHeight));
+void WriteSvgFile(const Drawing& drawing, const std::filesystem::path& svg) {
+  std::string text = PictureSvg(drawing);
   std::ofstream out(svg, std::ios::binary | std::ios::trunc);
   out.write(text.data(), static_cast<std::streamsize>(text.size()));
   out.close();
   if (!out) throw RunError(CannotWriteMessage(FromHostPath(svg)));
+}
+
+void WritePictureSvg(const BoringProfile& profile, const std::filesystem::path& svg) {
+  WriteSvgFile(LayOutPicture(profile, kPictureFileWidth, kPictureFileHeight), svg);
 }
 
 void WritePictureSvg(const std::filesystem::path& folder, const std::filesystem::path& svg) {

@@ -13,6 +13,10 @@ namespace bc {
 
 std::string PictureSvg(const Drawing& drawing);
 
+// Writes the drawing as an SVG file. Throws RunError naming the file when it
+// cannot be written.
+void WriteSvgFile(const Drawing& drawing, const std::filesystem::path& svg);
+
 // Writes the profile's picture at the file size. Throws RunError naming the
 // file when it cannot be written.
 void WritePictureSvg(const BoringProfile& profile, const std::filesystem::path& svg);

@@ -6,6 +6,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bc {
 
@@ -14,6 +15,15 @@ double EstimatedTextWidth(std::u16string_view text, double size);
 // The text, or its longest beginning followed by "…" that fits the width;
 // empty when not even that fits.
 std::u16string ElideToWidth(std::u16string_view text, double size, double width);
+// The same from the other end: "…" followed by the text's longest ending
+// that fits, for names that differ only at their ends ("…-BED0008").
+std::u16string ElideStartToWidth(std::u16string_view text, double size, double width);
+
+// The text broken into at most max_lines lines that fit the width, anywhere
+// between two characters (Japanese text has no spaces to break at); the
+// last line is elided when the text goes on.
+std::vector<std::u16string> WrapToWidth(std::u16string_view text, double size, double width,
+                                        std::size_t max_lines);
 
 }  // namespace bc
 

@@ -4,12 +4,13 @@
 #include <QString>
 
 #include "environment/environment.h"
+#include "text/ascii_case.h"
 
 namespace bc {
 
 DriveList::DriveList(const DriveMap& drives, QWidget* parent) : QComboBox(parent) {
   for (char16_t letter : drives.Letters()) {
-    std::u16string text{static_cast<char16_t>(letter - u'A' + u'a'), u':'};
+    std::u16string text{AsciiLower(letter), u':'};
 #ifndef _WIN32
     // On POSIX the letter alone says little; show the folder behind it.
     text += u" [" + FromHostPath(*drives.Root(letter)) + u"]";

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "run/run_ui.h"
+#include "text/ascii_case.h"
 
 namespace bc {
 namespace {
@@ -12,14 +13,7 @@ constexpr char16_t kNoTableMessage[] =
     u"選んだフォルダには kishitu.txt がありません。\n別のフォルダを選びますか？";
 
 bool IsKishitu(const std::filesystem::path& name) {
-  std::u16string text = FromHostPath(name);
-  constexpr std::u16string_view kName = u"kishitu.txt";
-  if (text.size() != kName.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    char16_t c = text[i] >= u'A' && text[i] <= u'Z' ? text[i] - u'A' + u'a' : text[i];
-    if (c != kName[i]) return false;
-  }
-  return true;
+  return SameIgnoringAsciiCase(FromHostPath(name), u"kishitu.txt");
 }
 
 }  // namespace

@@ -168,6 +168,15 @@ TEST_F(ConversionTest, OverlongLineStopsWithItsNumber) {
   EXPECT_NE(ui_.status(), kSuccess);
 }
 
+// The sample section passes over the records 3050 to 3060 that nothing
+// converts; the name pairs after them are converted.
+TEST_F(ConversionTest, RecordsAfterSamplesUpTo3060ArePassedOver) {
+  WriteAnsiLines(scratch_.path() / "p" / "L19.TXT", {});
+  EXPECT_TRUE(Run({u"QVN", u"3040 1.00 2.00 D", u"3050 a", u"3060 b", u"3070 1.00 ＡＢ"}));
+  EXPECT_EQ(ReadAnsiLines(Out("R30.TXT")), std::vector<std::u16string>{u"  1,   1.00, 1,ＡＢ,  ,"});
+  EXPECT_EQ(ui_.status(), kSuccess);
+}
+
 TEST_F(ConversionTest, OutputGoesToTheValidatedFolder) {
   EXPECT_TRUE(Run({u"QVN", u"1003 x"}, u"  C:out  "));
   EXPECT_TRUE(std::filesystem::exists(Out("TITL01.TXT")));

@@ -86,6 +86,39 @@ TEST_F(ExchangeRunTest, ABatchTakesXmlFilesButNoOtherXml) {
   ASSERT_EQ(Convert(root() / "txt", "--into 'D:\\out' in", &output), 0) << output;
   ExpectSameFiles(root() / "txt" / "out", root() / "xml" / "out");
   EXPECT_FALSE(fs::exists(root() / "xml" / "out" / "picture"));
+  EXPECT_FALSE(fs::exists(root() / "xml" / "out" / "overview.svg"));
+}
+
+// Three borings of one survey, each with its ground elevation on the same
+// datum, stand at their elevations in the overview.
+TEST_F(ExchangeRunTest, TheOverviewOfOneSurveysBorings) {
+  fs::path site = root() / "site";
+  fs::create_directories(site / "in");
+  fs::copy(fs::path(BORINGCONV_SAMPLES) / "patdat", site / "patdat", fs::copy_options::recursive);
+  for (const char* bed : {"0008", "0012", "0018"}) {
+    std::string name = std::string("BOREHOLE_SHIGA_201835400408-BED") + bed + ".xml";
+    fs::copy_file(ExchangeData() / "corpus" / name, site / "in" / name);
+  }
+  std::string output;
+  ASSERT_EQ(Convert(site, "--into 'D:\\out' --previews svg in", &output), 0) << output;
+  std::string svg = ReadBytes(site / "out" / "overview.svg");
+  for (const char* part : {"BED0008</text>", "BED0012</text>", "BED0018</text>", "基準 TP",
+                           ">92.25</text>", ">93.22</text>", "盛土，砂礫"}) {
+    EXPECT_NE(svg.find(part), std::string::npos) << part;
+  }
+  EXPECT_EQ(svg.find("stopped-slot"), std::string::npos);
+
+  // A boring that stops keeps its place, saying why, and the others stand
+  // as they did.
+  std::ofstream(site / "in" / "BOREHOLE_SHIGA_201835400408-BED0010.xml")
+      << "<?xml version=\"1.0\"?>\n<ボーリング情報>\n";
+  ASSERT_EQ(Convert(site, "--into 'D:\\again' --overview figs/site.svg in", &output), 1) << output;
+  EXPECT_FALSE(fs::exists(site / "again" / "overview.svg"));
+  svg = ReadBytes(site / "figs" / "site.svg");
+  for (const char* part : {"BED0008</text>", "BED0010</text>", "基準 TP", ">93.22</text>",
+                           "stopped-slot", ">XML の形式"}) {
+    EXPECT_NE(svg.find(part), std::string::npos) << part;
+  }
 }
 
 TEST_F(ExchangeRunTest, XmlThatIsNoBoringStopsNamingTheFile) {

@@ -7,6 +7,7 @@
 #include <pugixml.hpp>
 #include <string>
 
+#include "picture/overview_layout.h"
 #include "picture/picture_layout.h"
 #include "run/run_error.h"
 #include "support/section_fixture.h"
@@ -134,6 +135,30 @@ TEST(SvgPictureTest, FailuresNameTheFile) {
     }
   }
   EXPECT_FALSE(std::filesystem::exists(scratch.path() / "a.svg"));
+}
+
+// The overview, read from the folders as a batch leaves them: every boring's
+// name above its column, and a stopped one's in its slot.
+TEST(SvgPictureTest, TheOverviewHoldsEveryBoringsName) {
+  ScratchFolder scratch;
+  std::vector<OverviewBoring> borings;
+  for (const char* name : {"No.1", "No.2", "No.4"}) {
+    std::filesystem::path folder = scratch.path() / name;
+    WriteBoring(folder);
+    WriteAnsiLines(folder / "TITL02.TXT", {FromUtf8(name)});
+    borings.push_back({ReadBoringProfile(PictureFilesIn(folder), u""), true, u""});
+  }
+  borings.insert(borings.begin() + 2, {{}, false, u"変換元ファイル <b.txt> がありません。"});
+  borings[2].profile.name = u"No.3 & <3>";
+  pugi::xml_document doc;
+  Parse(PictureSvg(LayOutOverview(borings)), doc);
+  std::vector<pugi::xml_node> names = OfClass(doc, "text", "boring-name");
+  ASSERT_EQ(names.size(), 4u);
+  const char16_t* expected[] = {u"No.1", u"No.2", u"No.3 & <3>", u"No.4"};
+  for (std::size_t i = 0; i < 4; ++i) EXPECT_EQ(names[i].child_value(), U8(expected[i]));
+  EXPECT_EQ(OfClass(doc, "rect", "stopped-slot").size(), 1u);
+  EXPECT_EQ(OfClass(doc, "rect", "layer").size(), 9u);
+  EXPECT_FALSE(OfClass(doc, "rect", "legend-swatch").empty());
 }
 
 }  // namespace
