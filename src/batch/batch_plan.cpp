@@ -10,6 +10,7 @@
 #include "run/record.h"
 #include "text/ascii_case.h"
 #include "text/codepage.h"
+#include "text/source_encoding.h"
 #include "text/utf8.h"
 
 namespace bc {
@@ -64,7 +65,7 @@ bool NamesExchangeRoot(std::string_view head) {
 
 bool HasSourceTag(const std::filesystem::path& file) {
   std::string head = Head(file, 256);
-  return IsSourceTagLine(DecodeAnsi(head.substr(0, head.find('\r'))));
+  return IsSourceTagLine(SourceFirstLine(head));
 }
 
 bool IsBoringFile(const std::filesystem::path& file) {
