@@ -27,6 +27,16 @@ install(FILES samples/README.md samples/boring.txt
         DESTINATION ${BORINGCONV_INSTALL_DOCDIR}/samples)
 install(DIRECTORY samples/patdat DESTINATION ${BORINGCONV_INSTALL_DOCDIR}/samples)
 
+# The manual page, compressed as Debian wants it.
+if(UNIX)
+  set(man_page ${PROJECT_BINARY_DIR}/boringconv.1.gz)
+  add_custom_command(OUTPUT ${man_page}
+                     COMMAND gzip -9n -c ${PROJECT_SOURCE_DIR}/data/man/boringconv.1 > ${man_page}
+                     DEPENDS ${PROJECT_SOURCE_DIR}/data/man/boringconv.1 VERBATIM)
+  add_custom_target(boringconv_man ALL DEPENDS ${man_page})
+  install(FILES ${man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+
 if(UNIX AND TARGET boringconv-window)
   install(FILES data/boringconv-window.desktop
           DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

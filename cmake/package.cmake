@@ -2,7 +2,31 @@
 # a zip of the flat Windows folder for a Windows build.
 set(CPACK_PACKAGE_NAME boringconv)
 set(CPACK_PACKAGE_VENDOR "boringconv")
-set(CPACK_PACKAGE_CONTACT "boringconv maintainers <boringconv@localhost>")
+# The Maintainer field: BORINGCONV_MAINTAINER, else Debian's DEBFULLNAME and
+# DEBEMAIL of whoever builds the package, else the source tree's git identity.
+set(BORINGCONV_MAINTAINER "" CACHE STRING "The package's maintainer, \"Name <address>\"")
+set(maintainer "${BORINGCONV_MAINTAINER}")
+if(NOT maintainer AND DEFINED ENV{DEBFULLNAME} AND DEFINED ENV{DEBEMAIL})
+  set(maintainer "$ENV{DEBFULLNAME} <$ENV{DEBEMAIL}>")
+endif()
+if(NOT maintainer)
+  find_package(Git QUIET)
+  if(Git_FOUND)
+    execute_process(COMMAND ${GIT_EXECUTABLE} config user.name WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE git_name OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    execute_process(COMMAND ${GIT_EXECUTABLE} config user.email WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
+                    OUTPUT_VARIABLE git_email OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+    if(git_name AND git_email)
+      set(maintainer "${git_name} <${git_email}>")
+    endif()
+  endif()
+endif()
+if(NOT maintainer)
+  message(WARNING "No maintainer for the package: set BORINGCONV_MAINTAINER")
+  set(maintainer "boringconv maintainers <boringconv@localhost>")
+endif()
+set(CPACK_PACKAGE_CONTACT "${maintainer}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${maintainer}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
     "Converts geotechnical boring record files for a boring-log plotting system")
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
@@ -29,8 +53,10 @@ else()
   # library the programs link, the Qt 6 ones among them when the window is built.
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
   if(TARGET boringconv-window)
-    # The window draws Japanese text; without a CJK font it shows boxes.
-    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-ipafont-gothic")
+    # The window draws Japanese text; without a CJK font it shows boxes, and
+    # without Qt's translations Qt's own buttons and dialogs are English.
+    set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+        "fonts-noto-cjk | fonts-ipafont-gothic, qt6-translations-l10n")
   endif()
 endif()
 

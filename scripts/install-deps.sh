@@ -8,8 +8,11 @@ packages=(
   python3                                                     # the compat-table check
   libpugixml-dev librsvg2-bin                                 # picture tests; SVG to PNG by hand
   qt6-base-dev libgl-dev xvfb xauth fonts-noto-cjk            # the window and its tests
+  qt6-translations-l10n                                       # Qt's own Japanese (qtbase_ja.qm)
   g++-mingw-w64-x86-64 googletest wine64                      # the Windows build and its tests
+  locales                                                     # localedef: Wine tests in Japanese
   dpkg-dev                                                    # the Debian package (dpkg-shlibdeps)
+  wixl                                                        # the Windows installer (.msi)
   clang libclang-rt-14-dev                                    # libFuzzer (scripts/fuzz.sh)
 )
 

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the packages: the Debian package from the release preset and the
-# Windows zip of boringconv.exe from the windows preset, into build/packages,
-# and prints their paths.
+# Builds the packages: the Debian package from the release preset, and the
+# Windows zip (portable use) and installer (.msi, scripts/build-msi.sh) from
+# the windows preset, into build/packages, and prints their paths.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,4 +17,5 @@ for preset in release windows; do
   (cd "build/$preset" && cpack -B "$out" >&2)
 done
 rm -rf "$out/_CPack_Packages"
-find "$out" -maxdepth 1 -type f \( -name '*.deb' -o -name '*.zip' \) | sort
+scripts/build-msi.sh build/windows "$out" >/dev/null
+find "$out" -maxdepth 1 -type f \( -name '*.deb' -o -name '*.zip' -o -name '*.msi' \) | sort

@@ -33,6 +33,8 @@ if ! timeout 300 "$wine" wineboot --init >/dev/null 2>&1; then
   exit 1
 fi
 ctest --preset windows
+# The installer: installed, run, upgraded and removed under Wine.
+BORINGCONV_WINE="$wine" tests/install/msi_test.sh build/windows build/release/boringconv
 # The native window, driven under a virtual display. The display is chosen
 # when Wine's desktop process starts, so the Wine started above ends first.
 "$wineserver" -k 2>/dev/null || true

@@ -140,7 +140,9 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
     if (failure) ui.ShowMessage(*failure, MessageStyle::kError, u"");
     return !failure;
   };
-  BatchProgress progress(err, ErrorIsTerminal());
+  // The bar is drawn with escape sequences; plain lines where they cannot be.
+  EscapeSequences escapes(err);
+  BatchProgress progress(err, escapes.enabled());
   std::optional<OverviewFile> overview;
   if (auto path = OverviewPath(env, call)) {
     overview.emplace(env, path->first, path->second, progress);

@@ -3,12 +3,6 @@
 #include "cli/terminal.h"
 #include "environment/environment.h"
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace bc {
 namespace {
 
@@ -26,14 +20,6 @@ std::u16string Duration(std::chrono::seconds time) {
 }
 
 }  // namespace
-
-bool ErrorIsTerminal() {
-#ifdef _WIN32
-  return _isatty(_fileno(stderr)) != 0;
-#else
-  return isatty(STDERR_FILENO) != 0;
-#endif
-}
 
 BatchProgress::BatchProgress(std::FILE* stream, bool interactive, Clock clock)
     : stream_(stream), interactive_(interactive), clock_(std::move(clock)), start_(clock_()) {}

@@ -35,9 +35,6 @@ class BatchProgress : public BatchObserver {
   std::chrono::steady_clock::time_point start_;
 };
 
-// True when standard error is an interactive terminal.
-bool ErrorIsTerminal();
-
 }  // namespace bc
 
 #endif  // BORINGCONV_CLI_BATCH_PROGRESS_H_

@@ -119,6 +119,11 @@ constexpr Option kOptions[] = {
        return true;
      }},
     {u"--max-source-size", u"", true, SetMaxSource},
+    {u"--utf8", u"", false,
+     [](CommandLine& line, const std::u16string&, std::u16string*) {
+       line.utf8 = true;
+       return true;
+     }},
 };
 
 const Option* FindOption(std::u16string_view name) {
@@ -131,6 +136,20 @@ const Option* FindOption(std::u16string_view name) {
 // "-" alone names standard input by custom, so it stays a path.
 bool LooksLikeOption(std::u16string_view arg) { return arg.size() > 1 && arg[0] == u'-'; }
 
+// The picture is SVG only: a ".png" (or any other) name would get SVG bytes
+// that no viewer opens.
+bool CheckPreviewName(const std::u16string& name, std::u16string* error) {
+  std::u16string extension = FromHostPath(ToHostPath(name).extension());
+  for (char16_t& c : extension) c = c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+  if (extension == u".svg") return true;
+  *error =
+      extension == u".png"
+          ? u"--preview は SVG だけを書きます (PNG は書けません)。名前を .svg にしてください: " +
+                name
+          : u"--preview の名前は .svg で終えてください: " + name;
+  return false;
+}
+
 // Takes SOURCE and DEST, or nothing when the call only saves the settings.
 bool TakePaths(const std::vector<std::u16string>& positional, CommandLine& line,
                std::u16string* error) {
@@ -139,6 +158,7 @@ bool TakePaths(const std::vector<std::u16string>& positional, CommandLine& line,
     return false;
   }
   if (positional.empty() && line.save_patdat) return true;
+  if (line.preview && !CheckPreviewName(*line.preview, error)) return false;
   if (line.into) {
     if (line.preview) {
       *error = u"--into では --preview ではなく --previews DIR を使ってください。";
@@ -204,8 +224,7 @@ class TerminalUi : public RunUi {
     WriteText(err_, std::u16string(text) + u" [y/N] ");
     std::u16string reply;
     if (!ReadAnswer(&reply)) return Answer::kNo;
-    return reply == u"y" || reply == u"Y" || reply == u"yes" || reply == u"はい" ? Answer::kYes
-                                                                                 : Answer::kNo;
+    return IsYesAnswer(reply) ? Answer::kYes : Answer::kNo;
   }
 
   // Kept to follow the success text.
@@ -237,7 +256,7 @@ std::u16string ResolvePatdat(const Environment& env, const std::optional<std::u1
     std::error_code ec;
     return WithTrailingBackslash(FromHostPath(std::filesystem::absolute(ToHostPath(folder), ec)));
   }
-  std::u16string setting = LoadPatdatSetting(SystemFolder());
+  std::u16string setting = LoadPatdatSetting(SettingsFolders());
   if (!setting.empty()) return setting;
   std::u16string found = FindPatdatFolder(env, nullptr);
   if (!found.empty()) {
@@ -268,12 +287,12 @@ int SavePatdat(const Environment& env, const std::u16string& folder, std::FILE* 
   if (!std::filesystem::is_regular_file(env.HostPath(patdat + u"kishitu.txt"), ec)) {
     return Fail(err, 1, u"PATDAT フォルダに kishitu.txt がありません: " + folder);
   }
-  std::filesystem::path settings = SystemFolder();
+  std::filesystem::path settings = UserSettingsFolder();
   if (!SavePatdatSetting(settings, patdat)) {
     return Fail(err, 1,
                 u"設定ファイルに書き込めません: " + FromHostPath(settings / "PatdatV5.ini"));
   }
-  WriteText(out, u"PatdatV5.ini に " + patdat + u" を書きました。\n");
+  WriteText(out, FromHostPath(settings / "PatdatV5.ini") + u" に " + patdat + u" を書きました。\n");
   return 0;
 }
 
@@ -410,6 +429,9 @@ std::u16string UsageText() {
          u"                      例: boringconv --into 'C:\\Q\\SITE' --overview site.svg borings/\n"
          u"  --max-source-size MB  これより大きい変換元ファイルは読みません (既定 64)\n"
          u"                      例: boringconv --max-source-size 256 big.txt /srv/out/G\n"
+         u"  --utf8              ファイルやパイプへの出力を UTF-8 にします (Windows では\n"
+         u"                      ふだんはコンソールのコードページ、日本語版では 932)\n"
+         u"                      例: boringconv --utf8 --help > help.txt\n"
          u"  --output FILE       import の書き出し先 (省略時は標準出力)\n"
          u"                      例: boringconv import --output b.txt b.xml\n"
          u"  --                  これより後はオプションとみなしません\n"
@@ -423,6 +445,11 @@ std::u16string UsageText() {
 }
 
 int RunCommandLine(const std::vector<std::u16string>& args, std::FILE* out, std::FILE* err) {
+  // Before anything is written, a wrong call's message included.
+  for (const std::u16string& arg : args) {
+    if (arg == u"--") break;
+    if (arg == u"--utf8") SetUtf8Output(true);
+  }
   if (!args.empty() && args[0] == u"import") {
     return RunImportCommand(std::vector<std::u16string>(args.begin() + 1, args.end()));
   }
@@ -439,7 +466,7 @@ int RunCommandLine(const std::vector<std::u16string>& args, std::FILE* out, std:
   }
 
   Environment env(DriveMap(), {});
-  if (std::optional<std::u16string> problem = LoadEnvironment(SystemFolder(), env)) {
+  if (std::optional<std::u16string> problem = LoadEnvironment(SettingsFolders(), env)) {
     return Fail(err, 1, *problem);
   }
   for (const std::u16string& spec : line->drives) {

@@ -28,6 +28,7 @@ struct CommandLine {
   std::optional<std::u16string> overview;   // a batch's overview picture
   bool strict = false;                      // suspicious values stop a run
   std::optional<std::uint64_t> max_source;  // --max-source-size, in bytes
+  bool utf8 = false;                        // text to files and pipes in UTF-8 (Windows)
   bool help = false;
   bool version = false;
 };

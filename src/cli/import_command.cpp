@@ -72,6 +72,8 @@ std::optional<ImportLine> ParseImportLine(const std::vector<std::u16string>& arg
         return std::nullopt;
       }
       line.output = args[++i];
+    } else if (arg == u"--utf8") {
+      // The messages' encoding, taken by the command line before this.
     } else if (arg == u"--") {
       options_end = true;
     } else if (arg.size() > 1 && arg[0] == u'-') {
@@ -98,6 +100,7 @@ std::u16string ImportUsageText() {
          u"\n"
          u"  XML             ボーリング交換用データ (DTD 2.x、3.00、4.00) の XML ファイル\n"
          u"  --output FILE   書き出す変換元ファイル。省略時は標準出力に書きます\n"
+         u"  --utf8          メッセージを UTF-8 で書きます (Windows でファイルやパイプへ)\n"
          u"  --help          この説明を表示します\n"
          u"\n"
          u"終了コード: 0 正常終了、1 XML を読めない・書き込めない、2 呼び出しの誤り\n";

@@ -3,6 +3,7 @@
 #include "environment/replace_file.h"
 
 #include <cstdlib>
+#include <cstring>
 #include <system_error>
 
 #include "text/codepage.h"
@@ -32,7 +33,53 @@ std::filesystem::path WindowsFolder(UINT(WINAPI* get)(LPWSTR, UINT)) {
 }
 #endif
 
+std::vector<std::filesystem::path> SystemPrefixes() {
+#ifdef _WIN32
+  std::vector<std::filesystem::path> prefixes;
+  for (const wchar_t* name : {L"ProgramFiles", L"ProgramFiles(x86)", L"ProgramW6432"}) {
+    if (const wchar_t* value = _wgetenv(name); value != nullptr && *value != L'\0')
+      prefixes.emplace_back(value);
+  }
+  prefixes.push_back(WindowsFolder(GetWindowsDirectoryW));
+  return prefixes;
+#else
+  return {"/usr", "/bin", "/sbin", "/lib", "/opt", "/snap"};
+#endif
+}
+
+// True when every element of prefix begins path; Windows names compare
+// without regard to letter case.
+bool IsWithin(const std::filesystem::path& path, const std::filesystem::path& prefix) {
+  auto p = path.begin();
+  for (auto q = prefix.begin(); q != prefix.end(); ++q, ++p) {
+    if (q->empty()) continue;  // the empty last element of "C:\x\"
+    if (p == path.end()) return false;
+#ifdef _WIN32
+    if (_wcsicmp(p->c_str(), q->c_str()) != 0) return false;
+#else
+    if (*p != *q) return false;
+#endif
+  }
+  return true;
+}
+
 }  // namespace
+
+std::filesystem::path UserSettingsFolder() {
+#ifdef _WIN32
+  // Windows sets %APPDATA% for every logon (roaming profiles included).
+  if (const wchar_t* appdata = _wgetenv(L"APPDATA"); appdata != nullptr && *appdata != L'\0')
+    return std::filesystem::path(appdata) / "boringconv";
+  const wchar_t* profile = _wgetenv(L"USERPROFILE");
+  return std::filesystem::path(profile != nullptr ? profile : L".") / "AppData" / "Roaming" /
+         "boringconv";
+#else
+  const char* xdg = std::getenv("XDG_CONFIG_HOME");
+  if (xdg != nullptr && *xdg != '\0') return std::filesystem::path(xdg) / "boringconv";
+  const char* home = std::getenv("HOME");
+  return std::filesystem::path(home != nullptr ? home : ".") / ".config" / "boringconv";
+#endif
+}
 
 std::filesystem::path SystemFolder() {
 #ifdef _WIN32
@@ -47,11 +94,24 @@ std::filesystem::path SystemFolder() {
   }
   return system;
 #else
-  const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg != nullptr && *xdg != '\0') return std::filesystem::path(xdg) / "boringconv";
-  const char* home = std::getenv("HOME");
-  return std::filesystem::path(home != nullptr ? home : ".") / ".config" / "boringconv";
+  const char* dirs = std::getenv("XDG_CONFIG_DIRS");
+  std::string first = dirs != nullptr ? std::string(dirs).substr(0, std::strcspn(dirs, ":")) : "";
+  return std::filesystem::path(first.empty() ? "/etc/xdg" : first) / "boringconv";
 #endif
+}
+
+std::vector<std::filesystem::path> SettingsFolders() {
+  return {UserSettingsFolder(), SystemFolder()};
+}
+
+bool UnderSystemPrefix(const std::filesystem::path& folder) {
+  std::error_code ec;
+  std::filesystem::path full = std::filesystem::weakly_canonical(folder, ec);
+  if (ec) full = std::filesystem::absolute(folder, ec).lexically_normal();
+  for (const std::filesystem::path& prefix : SystemPrefixes()) {
+    if (!prefix.empty() && IsWithin(full, prefix)) return true;
+  }
+  return false;
 }
 
 std::u16string LoadPatdatSetting(const std::filesystem::path& system_folder) {
@@ -86,14 +146,27 @@ bool SavePatdatSetting(const std::filesystem::path& system_folder,
                          "[PATDAT]\r\n" + EncodeAnsi(value) + "\r\n");
 }
 
+std::u16string LoadPatdatSetting(const std::vector<std::filesystem::path>& folders) {
+  for (const std::filesystem::path& folder : folders) {
+    std::u16string value = LoadPatdatSetting(folder);
+    if (!value.empty()) return value;
+  }
+  return {};
+}
+
 std::filesystem::path DriveTableFile(const std::filesystem::path& system_folder) {
   return system_folder / "drives.ini";
 }
 
-std::optional<std::u16string> LoadEnvironment(const std::filesystem::path& system_folder,
+std::optional<std::u16string> LoadEnvironment(const std::vector<std::filesystem::path>& folders,
                                               Environment& env) {
   env = Environment(DriveMap::Default(), ExecutableFolder());
-  return env.drives().LoadFile(DriveTableFile(system_folder));
+  for (const std::filesystem::path& folder : folders) {
+    std::error_code ec;
+    if (std::filesystem::exists(DriveTableFile(folder), ec))
+      return env.drives().LoadFile(DriveTableFile(folder));
+  }
+  return std::nullopt;
 }
 
 }  // namespace bc

@@ -84,20 +84,19 @@ bool MarkIn(FileSystem& fs, const std::filesystem::path& folder) {
 }
 
 // PATADD.txt in the program's folder tells other tools that the main list
-// gained a line. An installed program's folder (/usr/bin) is not the user's
-// to write, so on POSIX the settings folder takes the marker then, rather
-// than every run that adds a soil name stopping.
+// gained a line. An installed program's folder (/usr/bin, Program Files) is
+// not the user's to write, nor should a root run leave a file there that
+// removing the package leaves behind: the user's settings folder takes the
+// marker then, and where the program's folder refuses it.
 void MarkDictionaryChanged(const RunContext& ctx) {
   FileSystem& fs = ctx.store().file_system();
   const std::filesystem::path& folder = ctx.env().program_folder();
-  if (MarkIn(fs, folder)) return;
-#ifndef _WIN32
-  std::filesystem::path settings = SystemFolder();
+  if (!UnderSystemPrefix(folder) && MarkIn(fs, folder)) return;
+  std::filesystem::path settings = UserSettingsFolder();
   std::error_code ec;
   std::filesystem::create_directories(settings, ec);
   if (MarkIn(fs, settings)) return;
-#endif
-  throw RunError(CannotWriteMessage(FromHostPath(folder / "PATADD.txt"), LastFileError()));
+  throw RunError(CannotWriteMessage(FromHostPath(settings / "PATADD.txt"), LastFileError()));
 }
 
 }  // namespace

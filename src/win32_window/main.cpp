@@ -51,12 +51,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   int result = 1;
   {
     bc::win32::Win32Prompter prompter;
-    bc::StartSettings settings{bc::SystemFolder(), PathVariable(),
+    bc::StartSettings settings{bc::UserSettingsFolder(), {bc::SystemFolder()}, PathVariable(),
                                [] { return bc::win32::PickFolder(nullptr); },
                                &bc::win32::SearchPatdatWithWindow};
     std::optional<bc::StartedWindow> started = bc::PrepareStart(settings, prompter);
     if (started) {
-      bc::win32::MainWindow window(std::move(*started), settings.system_folder, prompter);
+      bc::win32::MainWindow window(std::move(*started), settings.settings_folder, prompter);
       if (window.Create(show)) result = RunMessageLoop(window);
     }
   }

@@ -4,7 +4,8 @@ namespace bc {
 
 std::unique_ptr<MainWindow> StartMainWindow(const StartOptions& options, MessageBoxes& boxes) {
   boxes.SetAnswerProvider(options.answers);
-  StartSettings settings{options.system_folder, options.path_variable, options.pick_folder,
+  StartSettings settings{options.settings_folder, options.shared_settings_folders,
+                         options.path_variable, options.pick_folder,
                          [&options](const Environment& env) {
                            return SearchPatdatWithWindow(env, options.search_step);
                          }};
@@ -12,7 +13,7 @@ std::unique_ptr<MainWindow> StartMainWindow(const StartOptions& options, Message
   if (!started) return nullptr;
   auto window = std::make_unique<MainWindow>(
       std::move(started->env), std::move(started->patdat_path), std::move(started->help_file_path));
-  window->SetSystemFolder(options.system_folder);
+  window->SetSystemFolder(options.settings_folder);
   window->SetFolderPicker(options.pick_folder);
   window->message_boxes().SetAnswerProvider(options.answers);
   return window;

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "window/main_window.h"
 #include "window/message_box.h"
@@ -16,9 +17,12 @@
 namespace bc {
 
 struct StartOptions {
-  std::filesystem::path system_folder;  // the settings file and the drive table
-  std::u16string path_variable;         // searched for the help file
-  AnswerProvider answers;               // scripted message-box answers (tests)
+  // The settings file and the drive table: read from the user's folder,
+  // then the shared ones; the first start's choice is written to the user's.
+  std::filesystem::path settings_folder;
+  std::vector<std::filesystem::path> shared_settings_folders;
+  std::u16string path_variable;  // searched for the help file
+  AnswerProvider answers;        // scripted message-box answers (tests)
   FolderPicker pick_folder = &PickFolderWithDialog;
   SearchStepHook search_step;  // tests: every folder of the search
 };

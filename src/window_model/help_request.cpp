@@ -33,7 +33,12 @@ void RequestHelp(std::int16_t context, const Environment& env, const HelpFiles& 
   // Current desktops seldom have a viewer for the old help file; the HTML
   // page opens in any browser.
   if (!files.help_page_path.empty() && open(files.help_page_path)) return;
-  if (files.help_file_path.empty()) {
+  if (!files.help_page_path.empty()) {
+    // The page is there: only the desktop lacks a program to show it.
+    prompter.Ask(u"ヘルプのページ「" + FromHostPath(files.help_page_path) +
+                     u"」を開くプログラムがありません。\nWeb ブラウザでこのファイルを開いてください。",
+                 MessageStyle::kExclamation, kHelpTitle);
+  } else if (files.help_file_path.empty()) {
     prompter.Ask(MissingHelpMessage(), MessageStyle::kExclamation, kHelpTitle);
   } else {
     prompter.Ask(u"ヘルプファイル「" + files.help_file_path + u"」を開けませんでした。",

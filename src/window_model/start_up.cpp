@@ -6,6 +6,13 @@
 namespace bc {
 namespace {
 
+std::vector<std::filesystem::path> ReadOrder(const StartSettings& settings) {
+  std::vector<std::filesystem::path> folders{settings.settings_folder};
+  folders.insert(folders.end(), settings.shared_settings_folders.begin(),
+                 settings.shared_settings_folders.end());
+  return folders;
+}
+
 // After the search found nothing: the old message, then the offer to choose.
 std::u16string ChooseOnFirstStart(const StartSettings& settings, const Environment& env,
                                   Prompter& prompter) {
@@ -14,7 +21,7 @@ std::u16string ChooseOnFirstStart(const StartSettings& settings, const Environme
     return {};
   }
   std::u16string chosen = ChoosePatdatFolder(env, prompter, settings.pick_folder);
-  if (!chosen.empty()) RememberPatdatFolder(settings.system_folder, chosen, prompter);
+  if (!chosen.empty()) RememberPatdatFolder(settings.settings_folder, chosen, prompter);
   return chosen;
 }
 
@@ -22,11 +29,11 @@ std::u16string ChooseOnFirstStart(const StartSettings& settings, const Environme
 
 std::optional<StartedWindow> PrepareStart(const StartSettings& settings, Prompter& prompter) {
   Environment env(DriveMap::Default(), ExecutableFolder());
-  if (std::optional<std::u16string> problem = LoadEnvironment(settings.system_folder, env)) {
+  if (std::optional<std::u16string> problem = LoadEnvironment(ReadOrder(settings), env)) {
     prompter.Ask(*problem, MessageStyle::kError, u"");
     return std::nullopt;
   }
-  std::u16string patdat_path = LoadPatdatSetting(settings.system_folder);
+  std::u16string patdat_path = LoadPatdatSetting(ReadOrder(settings));
   if (patdat_path.empty() && settings.search) patdat_path = settings.search(env);
   if (patdat_path.empty()) patdat_path = ChooseOnFirstStart(settings, env, prompter);
   if (patdat_path.empty()) return std::nullopt;

@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "environment/environment.h"
 #include "window_model/patdat_choice.h"
@@ -25,8 +26,11 @@ inline constexpr char16_t kChooseNowQuestion[] =
 using PatdatSearcher = std::function<std::u16string(const Environment& env)>;
 
 struct StartSettings {
-  std::filesystem::path system_folder;  // the settings file and the drive table
-  std::u16string path_variable;         // searched for the help file
+  // The settings file and the drive table: read from the user's folder,
+  // then the shared ones; the first start's choice is written to the user's.
+  std::filesystem::path settings_folder;
+  std::vector<std::filesystem::path> shared_settings_folders;
+  std::u16string path_variable;  // searched for the help file
   FolderPicker pick_folder;
   PatdatSearcher search;
 };

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 
+#include "cli/terminal.h"
 #include "support/section_fixture.h"
 #include "text/utf8.h"
 
@@ -36,7 +37,7 @@ TEST(BatchProgressTest, PlainLinesWhenNotATerminal) {
   progress.Starting(1, 2, stopped.item);
   progress.Finished(1, 2, stopped);
   std::fclose(stream);
-  EXPECT_EQ(FromUtf8(testing::ReadBytes(log)),
+  EXPECT_EQ(DecodeFromCodePage(testing::ReadBytes(log), OutputCodePage()),
             u"1/2 変換 a.txt -> D:\\o\\a\n2/2 停止 b.txt -> D:\\o\\b\n");
 }
 

@@ -8,6 +8,7 @@
 #include <memory>
 #include <set>
 
+#include "cli/terminal.h"
 #include "environment/drive_map.h"
 #include "environment/settings.h"
 #include "support/scoped_variable.h"
@@ -61,6 +62,17 @@ TEST(CommandLineTest, ParsesOrSaysWhatIsWrong) {
        u"",
        u"",
        u"--save-patdat には --patdat DIR が必要です。"},
+      {"svg preview", {u"--preview", u"b.SVG", u"a", u"b"}, u"a", u"b", u""},
+      {"png preview",
+       {u"--preview", u"b.png", u"a", u"b"},
+       u"",
+       u"",
+       u"--preview は SVG だけを書きます (PNG は書けません)。名前を .svg にしてください: b.png"},
+      {"other preview",
+       {u"--preview", u"b.svg.txt", u"a", u"b"},
+       u"",
+       u"",
+       u"--preview の名前は .svg で終えてください: b.svg.txt"},
   };
   for (const ParseCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -111,7 +123,11 @@ Outcome RunCli(const Args& args) {
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> out(std::tmpfile(), &std::fclose);
   std::unique_ptr<std::FILE, int (*)(std::FILE*)> err(std::tmpfile(), &std::fclose);
   int code = RunCommandLine(args, out.get(), err.get());
-  return {code, ReadBack(out.get()), ReadBack(err.get())};
+  // What a console would show: the bytes are in the code page of the output.
+  auto text = [](std::FILE* file) {
+    return ToUtf8(DecodeFromCodePage(ReadBack(file), OutputCodePage()));
+  };
+  return {code, text(out.get()), text(err.get())};
 }
 
 TEST(CommandLineTest, WrongCallsGiveOneLineAndTheHint) {
@@ -153,9 +169,7 @@ TEST(CommandLineTest, VersionIsOneLine) {
   EXPECT_EQ(outcome.out, std::string("boringconv ") + BORINGCONV_VERSION + "\n");
 }
 
-#ifndef _WIN32
-// The settings folder is $XDG_CONFIG_HOME/boringconv; on Windows it is the
-// real system folder, which a test must not write.
+// The user's settings folder, the one written, lies in a scratch folder.
 class SavePatdatTest : public ::testing::Test {
  protected:
   SavePatdatTest() { std::filesystem::create_directories(patdat()); }
@@ -165,7 +179,8 @@ class SavePatdatTest : public ::testing::Test {
   }
 
   testing::ScratchFolder scratch_;
-  testing::ScopedVariable config_{"XDG_CONFIG_HOME", (scratch_.path() / "config").string()};
+  testing::ScopedVariable config_{testing::kUserConfigVariable,
+                                  (scratch_.path() / "config").string()};
 };
 
 TEST_F(SavePatdatTest, SavesTheDrivePathOfAFolderWithTheSoilTable) {
@@ -174,7 +189,8 @@ TEST_F(SavePatdatTest, SavesTheDrivePathOfAFolderWithTheSoilTable) {
   EXPECT_EQ(outcome.code, 0) << outcome.err;
   std::u16string expected = *DriveMap::Default().ToDrivePath(patdat()) + u"\\";
   EXPECT_EQ(ToUtf8(LoadPatdatSetting(settings().parent_path())), ToUtf8(expected));
-  EXPECT_EQ(outcome.out, "PatdatV5.ini に " + ToUtf8(expected) + " を書きました。\n");
+  EXPECT_EQ(outcome.out,
+            ToUtf8(FromHostPath(settings())) + " に " + ToUtf8(expected) + " を書きました。\n");
 }
 
 TEST_F(SavePatdatTest, RefusesAFolderWithoutTheSoilTable) {
@@ -193,6 +209,7 @@ TEST_F(SavePatdatTest, SavesBeforeConverting) {
   EXPECT_TRUE(std::filesystem::exists(settings()));
 }
 
+#ifndef _WIN32
 // A batch exits 1 when any of its borings stopped, wherever it stands, and
 // gives stems that differ only in letter case folders of their own, as
 // Windows compares folder names.

@@ -61,6 +61,49 @@ TEST(SavePatdatSettingTest, WritesTheFormItReadsBack) {
   EXPECT_FALSE(std::filesystem::exists(folder / "PatdatV5.ini.new"));
 }
 
+// The user's settings come first; the machine's serve where the user has
+// none, for the pattern-data folder and the drive table alike.
+TEST(SettingsFoldersTest, TheUsersFolderFirstThenTheMachines) {
+  ScratchFolder dir;
+  std::vector<std::filesystem::path> folders = {dir.path() / "user", dir.path() / "machine"};
+  for (const std::filesystem::path& folder : folders) std::filesystem::create_directories(folder);
+  testing::WriteAnsiLines(folders[1] / "PatdatV5.ini", {u"", u"M:\\PAT"});
+  EXPECT_EQ(LoadPatdatSetting(folders), u"M:\\PAT\\");
+  testing::WriteAnsiLines(folders[0] / "PatdatV5.ini", {u""});  // names nothing
+  EXPECT_EQ(LoadPatdatSetting(folders), u"M:\\PAT\\");
+  ASSERT_TRUE(SavePatdatSetting(folders[0], u"U:\\PAT"));
+  EXPECT_EQ(LoadPatdatSetting(folders), u"U:\\PAT\\");
+
+  WriteBytes(folders[1] / "drives.ini", "Q=" + (dir.path() / "q").string() + "\n");
+  Environment env(DriveMap(), {});
+  EXPECT_EQ(LoadEnvironment(folders, env), std::nullopt);
+  EXPECT_EQ(env.drives().Root(u'Q'), std::optional(dir.path() / "q"));
+  WriteBytes(folders[0] / "drives.ini", "not a drive\n");
+  EXPECT_NE(LoadEnvironment(folders, env), std::nullopt);  // the user's table, wrong as it is
+}
+
+TEST(SettingsFoldersTest, SystemPrefixesAreTheInstalledFolders) {
+  ScratchFolder dir;
+  struct Case {
+    std::filesystem::path folder;
+    bool installed;
+  } cases[] = {
+#ifdef _WIN32
+      {SystemFolder(), true},
+      {std::filesystem::path(_wgetenv(L"ProgramFiles")) / "boringconv", true},
+#else
+      {"/usr/bin", true},
+      {"/usr/local/bin", true},
+      {"/opt/boringconv/bin", true},
+      {"/usr/../home/u/bin", false},
+      {"/usrlocal/bin", false},
+#endif
+      {dir.path(), false},
+      {UserSettingsFolder(), false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(UnderSystemPrefix(c.folder), c.installed) << c.folder;
+}
+
 class PatdatSearchTest : public ::testing::Test {
  protected:
   PatdatSearchTest() : env_(DriveMap(), scratch_.path() / "prog") {

@@ -26,7 +26,8 @@ set(installed
   share/doc/boringconv/README.md
   share/doc/boringconv/samples/boring.txt
   share/doc/boringconv/samples/patdat/KISHITU.TXT
-  share/boringconv/help/index.html)
+  share/boringconv/help/index.html
+  share/man/man1/boringconv.1.gz)
 if(WINDOW)
   list(APPEND installed
     bin/boringconv-window

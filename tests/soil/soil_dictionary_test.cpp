@@ -4,6 +4,7 @@
 
 #include <fstream>
 
+#include "environment/settings.h"
 #include "run/run_error.h"
 #include "support/scoped_variable.h"
 #include "support/section_fixture.h"
@@ -155,30 +156,42 @@ TEST_F(SoilDictionaryTest, MarkerInAnotherLetterCaseIsLeftAlone) {
   }
 }
 
-#ifndef _WIN32
-// An installed program's folder is not writable: the marker goes to the
-// settings folder, and only when neither takes it does the run stop.
+#ifdef _WIN32
+const std::filesystem::path kInstalledFolder = SystemFolder();
+#else
+const std::filesystem::path kInstalledFolder = "/usr/bin";
+#endif
+
+// A program folder that refuses the marker, or one under a system prefix,
+// leaves it to the user's settings folder; only when neither takes it does
+// the run stop.
 TEST_F(SoilDictionaryTest, MarkerFallsBackToTheSettingsFolder) {
-  std::filesystem::path blocked = f.env().program_folder() / "blocked";
-  std::ofstream(blocked) << "a file where a folder should be";
-  f.env() = Environment(f.env().drives(), blocked);
-  for (bool settings_writable : {true, false}) {
-    SCOPED_TRACE(settings_writable);
-    std::filesystem::path config =
-        f.env().program_folder().parent_path() / (settings_writable ? "config" : "blocked/config");
-    testing::ScopedVariable variable("XDG_CONFIG_HOME", config.string());
+  std::filesystem::path scratch = f.env().program_folder();
+  std::ofstream(scratch / "blocked") << "a file where a folder should be";
+  struct Case {
+    std::filesystem::path program;
+    std::filesystem::path config;
+    bool marked;
+  } cases[] = {
+      {scratch / "blocked", scratch / "config", true},
+      {scratch / "blocked", scratch / "blocked" / "config", false},
+      {kInstalledFolder, scratch / "config2", true},  // never beside an installed program
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.program.string() + " " + c.config.string());
+    f.env() = Environment(f.env().drives(), c.program);
+    testing::ScopedVariable variable(testing::kUserConfigVariable, c.config.string());
     f.WritePatdat(u"KISHITU.TXT", {});
     f.WritePatdat(u"XKISHITU.TXT", {});
     RunContext& ctx = f.Start({u"2000 1 x"});
-    if (settings_writable) {
+    if (c.marked) {
       EXPECT_EQ(FindSoilPattern(ctx, u"砂"), u"2000");
-      EXPECT_TRUE(std::filesystem::exists(config / "boringconv" / "PATADD.txt"));
+      EXPECT_TRUE(std::filesystem::exists(c.config / "boringconv" / "PATADD.txt"));
     } else {
       EXPECT_THROW(FindSoilPattern(ctx, u"砂"), RunError);
     }
   }
 }
-#endif
 
 TEST_F(SoilDictionaryTest, UsedUpCodesStopTheRunAndWriteNothing) {
   const Lines full_lists[] = {

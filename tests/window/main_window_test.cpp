@@ -193,7 +193,8 @@ class MainWindowTest : public QObject {
   }
 
   // Where the desktop cannot open the help file, or there is none, the HTML
-  // page opens; only when that fails too does a message say so.
+  // page opens; only when that fails too does a message say so, naming the
+  // page when there is one.
   void HelpFallsBackToThePage() {
     struct Case {
       const char* name;
@@ -207,8 +208,9 @@ class MainWindowTest : public QObject {
         {"file opens", true, true, true, true, "file", nullptr},
         {"no viewer for the file", true, true, false, true, "page", nullptr},
         {"no file", false, true, false, true, "page", nullptr},
-        {"neither opens", true, true, false, false, "", u"開けませんでした"},
-        {"no file, page fails", false, true, false, false, "", u"見つかりません"},
+        {"neither opens", true, true, false, false, "", u"share"},
+        {"no file, page fails", false, true, false, false, "", u"index.html」を開くプログラム"},
+        {"file fails, no page", true, false, false, false, "", u"開けませんでした"},
         {"no file, no page", false, false, false, true, "", u"見つかりません"},
     };
     for (const Case& c : cases) {

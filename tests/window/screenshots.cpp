@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
   // An empty settings folder but for a drive table over a small tree, so
   // that the search stays in it.
   bc::StartOptions options;
-  options.system_folder = root / "config";
+  options.settings_folder = root / "config";
   fs::path drive_c = root / "drive_c";
   fs::path drive_d = root / "drive_d";
   for (const char8_t* folder : {u8"現場データ", u8"現場データ/2024", u8"報告書", u8"work"})
@@ -91,9 +91,9 @@ int main(int argc, char** argv) {
   fs::create_directories(drive_d / u8"柱状図");
   // Z: would be the whole host otherwise.
   fs::create_directories(root / "drive_z");
-  WriteBytes(options.system_folder / "drives.ini", "C=" + drive_c.string() +
-                                                       "\nD=" + drive_d.string() +
-                                                       "\nZ=" + (root / "drive_z").string() + "\n");
+  WriteBytes(options.settings_folder / "drives.ini",
+             "C=" + drive_c.string() + "\nD=" + drive_d.string() +
+                 "\nZ=" + (root / "drive_z").string() + "\n");
   fs::copy_file(kSamples / "boring.txt", drive_c / u8"現場データ" / "boring.txt");
   fs::copy(kSamples / "patdat", drive_c / "work" / "PATDAT-copy", fs::copy_options::recursive);
   fs::current_path(drive_c / u8"現場データ");

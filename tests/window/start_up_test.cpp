@@ -25,8 +25,8 @@ class StartUpTest : public QObject {
   // search leaves the scratch area.
   static StartOptions Options(const WindowFixture& fixture) {
     StartOptions options;
-    options.system_folder = fixture.Root() / "config";
-    WriteBytes(options.system_folder / "drives.ini",
+    options.settings_folder = fixture.Root() / "config";
+    WriteBytes(options.settings_folder / "drives.ini",
                "Z=" + fixture.Drive(u'Z').string() + "\nP=" + fixture.Drive(u'P').string() + "\n");
     std::filesystem::create_directories(fixture.Drive(u'Z'));
     std::filesystem::create_directories(fixture.Drive(u'P'));
@@ -52,7 +52,7 @@ class StartUpTest : public QObject {
     // Anything but Yes to the offer ends the program without a picker.
     QCOMPARE(boxes.shown()[1].text, std::u16string(kChooseNowQuestion));
     QCOMPARE(boxes.shown()[1].style, MessageStyle::kYesNoQuestion);
-    QVERIFY(!std::filesystem::exists(options.system_folder / "PatdatV5.ini"));
+    QVERIFY(!std::filesystem::exists(options.settings_folder / "PatdatV5.ini"));
     for (QWidget* widget : QApplication::topLevelWidgets()) QVERIFY(!widget->isVisible());
   }
 
@@ -116,7 +116,7 @@ class StartUpTest : public QObject {
     QCOMPARE(window->patdat_path(), std::u16string(u"P:\\mine\\pat\\"));
     QCOMPARE(boxes.shown().size(), std::size_t{3});
     QVERIFY(boxes.shown()[2].text.find(u"kishitu.txt がありません") != std::u16string::npos);
-    QCOMPARE(LoadPatdatSetting(options.system_folder), std::u16string(u"P:\\mine\\pat\\"));
+    QCOMPARE(LoadPatdatSetting(options.settings_folder), std::u16string(u"P:\\mine\\pat\\"));
 
     // The next start takes the saved folder without searching or asking.
     options.pick_folder = [] {
@@ -157,14 +157,15 @@ class StartUpTest : public QObject {
       QVERIFY2(StartMainWindow(options, boxes) == nullptr, c.name);
       QCOMPARE(picked, 1);
       QCOMPARE(boxes.shown().size(), std::size_t{c.pick_wrong ? 3u : 2u});
-      QVERIFY2(!std::filesystem::exists(options.system_folder / "PatdatV5.ini"), c.name);
+      QVERIFY2(!std::filesystem::exists(options.settings_folder / "PatdatV5.ini"), c.name);
     }
   }
 
   void TakesTheSettingsFile() {
     WindowFixture fixture;
     StartOptions options = Options(fixture);
-    WriteAnsiLines(options.system_folder / "PatdatV5.ini", {u"C:\\NOT\\THIS", u"\"P:\\MINE\\\",x"});
+    WriteAnsiLines(options.settings_folder / "PatdatV5.ini",
+                   {u"C:\\NOT\\THIS", u"\"P:\\MINE\\\",x"});
     MessageBoxes boxes;
     std::unique_ptr<MainWindow> form = StartMainWindow(options, boxes);
     QVERIFY(form != nullptr);
@@ -186,7 +187,7 @@ class StartUpTest : public QObject {
   void LocatesTheHelpFileAlongPath() {
     WindowFixture fixture;
     StartOptions options = Options(fixture);
-    WriteAnsiLines(options.system_folder / "PatdatV5.ini", {u"", u"P:\\"});
+    WriteAnsiLines(options.settings_folder / "PatdatV5.ini", {u"", u"P:\\"});
     std::filesystem::path first = fixture.Root() / "bin1";
     std::filesystem::path second = fixture.Root() / "bin2";
     std::filesystem::create_directories(first);
@@ -208,7 +209,7 @@ class StartUpTest : public QObject {
   void StopsOnAMalformedDriveTable() {
     WindowFixture fixture;
     StartOptions options = Options(fixture);
-    WriteBytes(options.system_folder / "drives.ini", "no drive here\n");
+    WriteBytes(options.settings_folder / "drives.ini", "no drive here\n");
     MessageBoxes boxes;
     QVERIFY(StartMainWindow(options, boxes) == nullptr);
     QCOMPARE(boxes.shown().size(), std::size_t{1});

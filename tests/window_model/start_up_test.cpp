@@ -33,8 +33,8 @@ class Answering : public Prompter {
 class StartUpTest : public ::testing::Test {
  protected:
   StartUpTest() {
-    settings_.system_folder = scratch_.path() / "config";
-    WriteBytes(settings_.system_folder / "drives.ini",
+    settings_.settings_folder = scratch_.path() / "config";
+    WriteBytes(settings_.settings_folder / "drives.ini",
                "P=" + (scratch_.path() / "p").string() + "\n");
     WriteBytes(scratch_.path() / "p" / "work" / "PATDAT" / "kishitu.txt", "5000,砂\r\n");
   }
@@ -75,7 +75,7 @@ TEST_F(StartUpTest, FirstStartOffersToChooseAndSaves) {
   ASSERT_TRUE(started.has_value());
   EXPECT_EQ(searches, 1);
   EXPECT_EQ(started->patdat_path, u"P:\\work\\PATDAT\\");
-  EXPECT_EQ(LoadPatdatSetting(settings_.system_folder), u"P:\\work\\PATDAT\\");
+  EXPECT_EQ(LoadPatdatSetting(settings_.settings_folder), u"P:\\work\\PATDAT\\");
   ASSERT_EQ(yes.shown().size(), 2u);
   EXPECT_EQ(yes.shown()[0].text, kNoPatdatMessage);
   EXPECT_EQ(yes.shown()[0].title, kProgramTitle);
@@ -95,7 +95,7 @@ TEST_F(StartUpTest, NoToTheOfferEndsWithoutSettings) {
   };
   Answering no(Answer::kNo);
   EXPECT_FALSE(PrepareStart(settings_, no).has_value());
-  EXPECT_FALSE(std::filesystem::exists(settings_.system_folder / "PatdatV5.ini"));
+  EXPECT_FALSE(std::filesystem::exists(settings_.settings_folder / "PatdatV5.ini"));
 }
 
 }  // namespace
