@@ -52,32 +52,45 @@ std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
 std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
                             std::u16string_view shown_name, std::u16string_view line,
                             TableTail* tail) {
+  std::string bytes = EncodeAnsi(line);
+  bytes += "\r\n";
+  AppendTableBytes(fs, host, shown_name, bytes, tail);
+  return bytes;
+}
+
+std::string AppendTableBytes(FileSystem& fs, const std::filesystem::path& host,
+                             std::u16string_view shown_name, std::string_view bytes,
+                             TableTail* tail) {
   std::optional<std::uint64_t> size = fs.FileSize(host);
   if (!size) throw RunError(CannotOpenMessage(shown_name));
   TableTail end =
       tail && tail->size == *size ? *tail : TailOf(ReadTableBytes(fs, host, shown_name));
   std::string line_end;
   if (end.last != '\0' && end.last != '\n' && end.last != '\r') line_end = "\r\n";
-  std::string bytes = EncodeAnsi(line);
-  bytes += "\r\n";
-  if (!WriteWhole(fs, host, WriteMode::kAppend, line_end + bytes, false)) {
+  if (!WriteWhole(fs, host, WriteMode::kAppend, line_end + std::string(bytes), false)) {
     // No torn line may stay: the next run would read it as a real entry.
     fs.Truncate(host, end.size);
     throw RunError(CannotWriteMessage(shown_name));
   }
-  if (tail) *tail = {end.size + line_end.size() + bytes.size(), '\n'};
-  return bytes;
+  if (tail) *tail = {end.size + line_end.size() + bytes.size(), bytes.empty() ? end.last : bytes.back()};
+  return line_end;
 }
 
 std::string ReplaceTableLines(FileSystem& fs, const std::filesystem::path& host,
                               const std::filesystem::path& scratch, std::u16string_view shown_name,
                               const std::vector<std::u16string>& lines) {
   std::string bytes = EncodeLines(lines);
+  ReplaceTableBytes(fs, host, scratch, shown_name, bytes);
+  return bytes;
+}
+
+void ReplaceTableBytes(FileSystem& fs, const std::filesystem::path& host,
+                       const std::filesystem::path& scratch, std::u16string_view shown_name,
+                       std::string_view bytes) {
   if (!WriteWhole(fs, scratch, WriteMode::kReplace, bytes, true) || !fs.Rename(scratch, host)) {
     fs.Remove(scratch);
     throw RunError(CannotWriteMessage(shown_name));
   }
-  return bytes;
 }
 
 }  // namespace bc

@@ -37,6 +37,12 @@ std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
                             std::u16string_view shown_name, std::u16string_view line,
                             TableTail* tail);
 
+// As AppendTableLine, for lines already encoded and ended; returns the line
+// end written before them, empty when the file's last line had its own.
+std::string AppendTableBytes(FileSystem& fs, const std::filesystem::path& host,
+                             std::u16string_view shown_name, std::string_view bytes,
+                             TableTail* tail);
+
 // Replaces the table's contents in one step and returns the bytes written:
 // the lines go to the scratch file beside it, which is synced to the disk
 // and renamed over the table. On failure the scratch file is removed and
@@ -44,6 +50,11 @@ std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
 std::string ReplaceTableLines(FileSystem& fs, const std::filesystem::path& host,
                               const std::filesystem::path& scratch, std::u16string_view shown_name,
                               const std::vector<std::u16string>& lines);
+
+// As ReplaceTableLines, for the whole file's bytes.
+void ReplaceTableBytes(FileSystem& fs, const std::filesystem::path& host,
+                       const std::filesystem::path& scratch, std::u16string_view shown_name,
+                       std::string_view bytes);
 
 }  // namespace bc
 
