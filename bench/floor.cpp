@@ -25,7 +25,8 @@ int main(int argc, char** argv) {
     std::uintmax_t size = entry.file_size();
     std::ofstream out(std::filesystem::path(argv[3]) / entry.path().filename(), std::ios::binary);
     while (size > 0 && !source.empty()) {
-      std::size_t piece = static_cast<std::size_t>(std::min<std::uintmax_t>(size, source.size() - at));
+      std::size_t piece =
+          static_cast<std::size_t>(std::min<std::uintmax_t>(size, source.size() - at));
       out.write(source.data() + at, static_cast<std::streamsize>(piece));
       at = (at + piece) % source.size();
       size -= piece;

@@ -72,7 +72,8 @@ std::string AppendTableBytes(FileSystem& fs, const std::filesystem::path& host,
     fs.Truncate(host, end.size);
     throw RunError(CannotWriteMessage(shown_name));
   }
-  if (tail) *tail = {end.size + line_end.size() + bytes.size(), bytes.empty() ? end.last : bytes.back()};
+  if (tail)
+    *tail = {end.size + line_end.size() + bytes.size(), bytes.empty() ? end.last : bytes.back()};
   return line_end;
 }
 

@@ -46,19 +46,21 @@ class Converter {
   // done; returns the index of the first pair not decoded.
   std::size_t DecodeRun(const std::string& bytes, std::size_t first, char16_t* chars) {
     iconv(cd_, nullptr, nullptr, nullptr, nullptr);  // reset the shift state
-    std::vector<unsigned char> result(bytes.size() * 2 - first * 4 + 8);
+    // Room for two code units a pair, so that a pair giving more shows.
+    if (result_.size() < bytes.size() * 2) result_.resize(bytes.size() * 2);
     char* in = const_cast<char*>(bytes.data()) + first * 2;
-    char* out = reinterpret_cast<char*>(result.data());
+    char* out = reinterpret_cast<char*>(result_.data());
     std::size_t in_left = bytes.size() - first * 2;
-    std::size_t out_left = result.size();
+    std::size_t out_left = in_left * 2;
+    const std::size_t room = out_left;
     iconv(cd_, &in, &in_left, &out, &out_left);
     const std::size_t taken = bytes.size() - first * 2 - in_left;
-    const std::size_t made = result.size() - out_left;
+    const std::size_t made = room - out_left;
     // Two bytes in and one code unit out for every pair, or nothing is known
     // of which pair made which unit: those are decoded one by one.
     if (taken != made || taken % 2 != 0) return DecodeEach(bytes, first, taken / 2, chars);
     for (std::size_t i = 0; i < taken / 2; ++i) {
-      chars[first + i] = static_cast<char16_t>(result[2 * i] | (result[2 * i + 1] << 8));
+      chars[first + i] = static_cast<char16_t>(result_[2 * i] | (result_[2 * i + 1] << 8));
     }
     return first + taken / 2;
   }
@@ -82,6 +84,7 @@ class Converter {
   }
 
   iconv_t cd_;
+  std::vector<unsigned char> result_;
 };
 
 }  // namespace
