@@ -93,11 +93,10 @@ std::vector<char16_t> PlatformDecodePairs(const std::vector<std::uint16_t>& pair
   std::vector<char16_t> chars(pairs.size(), u'\0');
   Converter converter;
   if (!converter.ok()) return chars;
-  std::string bytes;
-  bytes.reserve(pairs.size() * 2);
-  for (std::uint16_t pair : pairs) {
-    bytes += static_cast<char>(pair >> 8);
-    bytes += static_cast<char>(pair & 0xFF);
+  std::string bytes(pairs.size() * 2, '\0');
+  for (std::size_t i = 0; i < pairs.size(); ++i) {
+    bytes[2 * i] = static_cast<char>(pairs[i] >> 8);
+    bytes[2 * i + 1] = static_cast<char>(pairs[i] & 0xFF);
   }
   // A rejected pair stops a call; it stays 0 and the next call starts after it.
   for (std::size_t at = 0; at < pairs.size();) {
