@@ -131,7 +131,7 @@ def convert_cpu(program, source, patdat, keep=None):
         env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(scratch, "config"))
         out = os.path.join(scratch, "out")
         cpu = child_cpu([program, "--yes", "--patdat", copy, source, out], env=env,
-                        stdout=subprocess.DEVNULL)
+                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         if keep:
             shutil.copytree(out, keep)
         return cpu

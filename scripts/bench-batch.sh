@@ -11,7 +11,7 @@ count=${1:-8000}
 single=${2:-1000}
 cmake --preset release >/dev/null
 cmake --build --preset release -j2 --target boringconv bench_run_each >/dev/null
-program=$PWD/build/release/boringconv
+program=${BORINGCONV:-$PWD/build/release/boringconv}  # BORINGCONV: another build to compare
 runner=$PWD/build/release/bench/bench_run_each
 
 work=$(mktemp -d)
