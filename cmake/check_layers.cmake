@@ -2,10 +2,14 @@
 # or above it: includes only point down.
 #   cmake -DSOURCE_DIR=<repo>/src -P check_layers.cmake
 # A folder's rank is its layer; folders of one rank never include each other.
+cmake_policy(SET CMP0057 NEW)
 set(ranks
   text=0 environment=1 run=2
   titles=3 soil=3 testrecords=3 site=3 exchange=3 picture=3
-  conversion=4 batch=5 cli=6 window=6)
+  conversion=4 batch=5 window_model=6 cli=7 window=7 win32_window=7)
+
+# Folders that must build without a toolkit: neither Qt nor windows.h.
+set(toolkit_free window_model)
 
 foreach(entry ${ranks})
   string(REPLACE "=" ";" pair ${entry})
@@ -21,6 +25,12 @@ foreach(file ${files})
   if(NOT DEFINED rank_${folder})
     list(APPEND failures "${file}: folder ${folder} has no layer")
     continue()
+  endif()
+  if(folder IN_LIST toolkit_free)
+    file(STRINGS ${SOURCE_DIR}/${file} toolkit REGEX "^#include <(Q[A-Za-z]+|[Ww]indows\\.h)>")
+    if(toolkit)
+      list(APPEND failures "${file}: ${folder} may include no toolkit (${toolkit})")
+    endif()
   endif()
   file(STRINGS ${SOURCE_DIR}/${file} lines REGEX "^#include \"[^/\"]+/")
   foreach(line ${lines})

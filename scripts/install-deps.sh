@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config libgtest-dev clang-format   # core, tests
+  python3                                                     # the compat-table check
   libpugixml-dev librsvg2-bin                                 # picture tests; SVG to PNG by hand
   qt6-base-dev libgl-dev xvfb xauth fonts-noto-cjk            # the window and its tests
   g++-mingw-w64-x86-64 googletest wine64                      # the Windows build and its tests

@@ -8,7 +8,9 @@
 #include "environment/environment.h"
 #include "exchange/exchange_import.h"
 #include "run/record.h"
+#include "text/ascii_case.h"
 #include "text/codepage.h"
+#include "text/source_encoding.h"
 #include "text/utf8.h"
 
 namespace bc {
@@ -33,13 +35,6 @@ void CollectFolder(const std::filesystem::path& folder, const SourceFilter& filt
       files.push_back(entry.path());
     }
   }
-}
-
-std::u16string UpperCase(std::u16string text) {
-  for (char16_t& c : text) {
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-  }
-  return text;
 }
 
 // The first bytes of a file, at most size.
@@ -70,7 +65,7 @@ bool NamesExchangeRoot(std::string_view head) {
 
 bool HasSourceTag(const std::filesystem::path& file) {
   std::string head = Head(file, 256);
-  return IsSourceTagLine(DecodeAnsi(head.substr(0, head.find('\r'))));
+  return IsSourceTagLine(SourceFirstLine(head));
 }
 
 bool IsBoringFile(const std::filesystem::path& file) {
@@ -96,7 +91,7 @@ std::vector<BatchItem> PlanBatch(const std::vector<std::filesystem::path>& sourc
   for (const std::filesystem::path& file : files) {
     std::u16string stem = FromHostPath(file.stem());
     std::u16string name = stem;
-    for (int n = 2; !used.insert(UpperCase(name)).second; ++n) {
+    for (int n = 2; !used.insert(AsciiUpper(name)).second; ++n) {
       name = stem + u"_" + FromHostPath(std::to_string(n));
     }
     items.push_back({file, folder + name});

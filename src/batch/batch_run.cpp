@@ -70,8 +70,11 @@ std::u16string BatchSummary(const std::vector<BatchResult>& results) {
     text += u"停止: " + FromHostPath(result.item.source) + u": " + message + u"\n";
   }
   for (const BatchResult& result : results) {
-    for (const std::u16string& warning : result.warnings) {
-      text += u"警告: " + FromHostPath(result.item.source) + u": " + warning + u"\n";
+    for (std::u16string_view warning : result.warnings) {
+      constexpr std::u16string_view kWarning = u"警告: ";  // said once, before the file
+      if (warning.starts_with(kWarning)) warning.remove_prefix(kWarning.size());
+      text += std::u16string(kWarning) + FromHostPath(result.item.source) + u": " +
+              std::u16string(warning) + u"\n";
     }
   }
   return text;

@@ -87,7 +87,7 @@ int RunBatchCommand(Environment& env, const BatchCall& call, std::FILE* out, std
   bool create_folders = call.answer.value_or(true);
   BoringFolders folders(env);
   ConvertOne convert = [&](const BatchItem& item, RunUi& ui) {
-    RunRequest request{FromHostPath(item.source), item.destination, call.patdat};
+    RunRequest request{FromHostPath(item.source), item.destination, call.patdat, call.strict};
     if (!store) {
       try {
         WaitLineUi wait_ui(err);

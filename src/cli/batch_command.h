@@ -18,6 +18,7 @@ struct BatchCall {
   std::optional<bool> answer;              // --yes / --no; folders are made unless --no
   std::optional<std::u16string> previews;  // folder for <stem>.svg pictures
   std::optional<std::u16string> overview;  // the site's overview picture, a host path
+  bool strict = false;                     // suspicious values stop a boring
 };
 
 // Converts every boring of the call, showing progress on err and the summary

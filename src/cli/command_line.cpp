@@ -82,6 +82,11 @@ constexpr Option kOptions[] = {
        line.into = value;
        return true;
      }},
+    {u"--strict", u"", false,
+     [](CommandLine& line, const std::u16string&, std::u16string*) {
+       line.strict = true;
+       return true;
+     }},
     {u"--preview", u"", true,
      [](CommandLine& line, const std::u16string& value, std::u16string*) {
        line.preview = value;
@@ -251,6 +256,7 @@ int Convert(Environment& env, const CommandLine& line, std::FILE* out, std::FILE
   request.patdat_path = ResolvePatdat(env, line.patdat);
   if (request.patdat_path.empty()) return Fail(err, 1, kNoPatdatText);
   request.source_text = line.source;
+  request.strict = line.strict;
   std::optional<std::u16string> destination = AsDrivePath(env, line.destination);
   if (!destination) {
     return Fail(err, 1, u"変換先フォルダがどのドライブにもありません: " + line.destination);
@@ -281,6 +287,7 @@ int ConvertBatch(Environment& env, const CommandLine& line, std::FILE* out, std:
   call.answer = line.answer;
   call.previews = line.previews;
   call.overview = line.overview;
+  call.strict = line.strict;
   return RunBatchCommand(env, call, out, err);
 }
 
@@ -358,6 +365,10 @@ std::u16string UsageText() {
          u"  --into ROOT         各 SOURCE (ファイルまたはフォルダ) を ROOT\\<ファイル名> に\n"
          u"                      変換します\n"
          u"                      例: boringconv --yes --into 'C:\\Q\\SITE' borings/\n"
+         u"  --strict            変換元ファイルに疑わしい値 (全角の数字、数字に混じった文字、\n"
+         u"                      順序の逆な地層の深さなど) があれば、警告の代わりに何も\n"
+         u"                      書かずに停止します\n"
+         u"                      例: boringconv --strict b.txt /srv/out/G\n"
          u"  --preview FILE.svg  変換したボーリングの図を SVG で書きます\n"
          u"                      例: boringconv --preview b.svg b.txt /srv/out/G\n"
          u"  --previews DIR      --into で、各ボーリングの図を DIR/<ファイル名>.svg に書きます\n"

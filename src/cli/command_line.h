@@ -25,6 +25,7 @@ struct CommandLine {
   std::optional<std::u16string> preview;   // the picture of one conversion
   std::optional<std::u16string> previews;  // the folder of a batch's pictures
   std::optional<std::u16string> overview;  // a batch's overview picture
+  bool strict = false;                     // suspicious values stop a run
   bool help = false;
   bool version = false;
 };

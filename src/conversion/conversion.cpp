@@ -1,15 +1,19 @@
 #include "conversion/conversion.h"
 
 #include <memory>
+#include <optional>
 
+#include "conversion/output_family.h"
 #include "conversion/section_order.h"
 #include "environment/destination_path.h"
 #include "exchange/exchange_import.h"
 #include "run/run_context.h"
 #include "run/run_error.h"
+#include "run/source_check.h"
 #include "text/line_reader.h"
 #include "text/numeric.h"
 #include "text/separators.h"
+#include "text/source_encoding.h"
 #include "text/str_form.h"
 #include "text/trim.h"
 
@@ -18,8 +22,55 @@ namespace {
 
 constexpr char16_t kWorkingText[] = u"只今変換中！　しばらくお待ちください。";
 constexpr char16_t kSuccessText[] = u"変換が正常に終了しました。";
+constexpr char16_t kIncompleteNote[] =
+    u"変換先フォルダには、このボーリングの途中までのファイルだけが残っています。";
 constexpr char16_t kWaitingText[] =
     u"他の変換がパターンデータフォルダを使っています。終わるまで待っています…";
+
+// Field (one-based) of a line as written, before the field rules.
+std::optional<std::u16string_view> FieldOfLine(std::u16string_view line, int field) {
+  if (field < 1) return std::nullopt;
+  std::size_t at = 0;
+  for (int i = 1; i < field; ++i) {
+    at = line.find(u' ', at);
+    if (at == std::u16string_view::npos) return std::nullopt;
+    ++at;
+  }
+  return line.substr(at, line.find(u' ', at) - at);
+}
+
+// "「😀」（U+1F600）"
+std::u16string ShownCharacter(char32_t c) {
+  std::u16string text;
+  if (c >= 0x10000) {
+    text += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+    text += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+  } else {
+    text += static_cast<char16_t>(c);
+  }
+  std::u16string hex;
+  for (char32_t rest = c; rest != 0 || hex.size() < 4; rest >>= 4) {
+    hex.insert(hex.begin(), u"0123456789ABCDEF"[rest & 0xF]);
+  }
+  return u"「" + text + u"」（U+" + hex + u"）";
+}
+
+std::u16string SourceEncodingMessage(const SourceDecoding& read) {
+  if (read.problem == SourceDecoding::Problem::kUnwritable) {
+    return ShownCharacter(read.character) +
+           u"は Shift_JIS にない文字のため変換できません。Shift_JIS にある文字に直してください。";
+  }
+  switch (read.encoding) {
+    case SourceEncoding::kUtf8:
+      return u"UTF-8 として正しくないバイトがあります。保存し直してください。";
+    case SourceEncoding::kUtf16:
+      return u"UTF-16 として正しくないバイトがあります。保存し直してください。";
+    case SourceEncoding::kShiftJis:
+      break;
+  }
+  return u"Shift_JIS としても UTF-8 としても読めないバイトがあります。"
+         u"Shift_JIS か UTF-8 で保存し直してください。";
+}
 
 class ConversionRun {
  public:
@@ -41,6 +92,8 @@ class ConversionRun {
   // the user why the run does not start.
   bool CheckPaths();
   bool CheckTag();
+  void DecodeSourceBytes();
+  bool CheckValues();
   bool MakeDestinationFolders();
   bool Prepare();
   // Writes every output; returns the warnings of the run.
@@ -49,6 +102,9 @@ class ConversionRun {
   std::string ImportSource() const;
   void OpenSource(LineReader& source) const;
   double FindDeepestLayer(Record& record) const;
+  void RunSectionsOnce(RunContext& ctx, SectionState& state);
+  void RemoveOtherOutputs(const RunContext& ctx) const;
+  std::u16string SourcePlace(long line_number, int field) const;
   void Report(const RunError& error, long line_number);
 
   const RunRequest& request_;
@@ -61,6 +117,7 @@ class ConversionRun {
   std::u16string source_path_;
   std::string source_bytes_;    // read once, by the tag check
   std::u16string destination_;  // validated and normalised, ending in "\"
+  std::vector<std::u16string> source_warnings_;
 };
 
 bool ConversionRun::Run() {
@@ -84,11 +141,14 @@ bool ConversionRun::Run() {
   }
   ui_.SetStatus(kSuccessText);
   ui_.SetBusy(false);
+  warnings.insert(warnings.begin(), source_warnings_.begin(), source_warnings_.end());
   if (!warnings.empty()) ui_.ShowWarnings(warnings);
   return true;
 }
 
-bool ConversionRun::Prepare() { return CheckPaths() && CheckTag() && MakeDestinationFolders(); }
+bool ConversionRun::Prepare() {
+  return CheckPaths() && CheckTag() && CheckValues() && MakeDestinationFolders();
+}
 
 std::vector<std::u16string> ConversionRun::Convert(Record& record) {
   PatternStore& store = OpenStore();
@@ -102,8 +162,33 @@ std::vector<std::u16string> ConversionRun::Convert(Record& record) {
   state.destination = destination_;
   state.deepest = FindDeepestLayer(record);
   OpenSource(source);
-  RunSections(ctx, state);
+  RunSectionsOnce(ctx, state);
   return ctx.full_tables.Warnings();
+}
+
+// Runs the sections, then clears what an earlier boring left. A run that
+// stops after writing clears it too, so that the folder never holds two
+// borings, and says the one it holds is incomplete.
+void ConversionRun::RunSectionsOnce(RunContext& ctx, SectionState& state) {
+  try {
+    RunSections(ctx, state);
+  } catch (const RunError& error) {
+    if (ctx.created_outputs().empty()) throw;
+    try {
+      RemoveOtherOutputs(ctx);
+    } catch (const RunError&) {  // the first error is the one to tell
+    }
+    throw error.WithNote(kIncompleteNote);
+  }
+  RemoveOtherOutputs(ctx);
+}
+
+void ConversionRun::RemoveOtherOutputs(const RunContext& ctx) const {
+  std::vector<std::u16string> failed =
+      bc::RemoveOtherOutputs(fs_, env_.HostPath(destination_), ctx.created_outputs());
+  if (failed.empty()) return;
+  throw RunError(u"変換先フォルダに残る前のボーリングのファイルを削除できません: " + destination_ +
+                 failed[0] + u"\n" + kIncompleteNote);
 }
 
 bool ConversionRun::CheckPaths() {
@@ -140,7 +225,11 @@ bool ConversionRun::CheckTag() {
   if (status == ReadStatus::kCannotOpen) source_bytes_.clear();
   LineReader source;
   if (status == ReadStatus::kOk) {
-    if (LooksLikeExchangeXml(source_bytes_)) source_bytes_ = ImportSource();
+    if (LooksLikeExchangeXml(source_bytes_)) {
+      source_bytes_ = ImportSource();
+    } else {
+      DecodeSourceBytes();
+    }
     source.OpenBytes(source_bytes_);
     tagged = !source.AtEnd() && IsSourceTagLine(source.ReadLine());
   }
@@ -150,6 +239,36 @@ bool ConversionRun::CheckTag() {
     return false;
   }
   return true;
+}
+
+// The source as code-page bytes, whatever encoding it was saved in. A file
+// that is no text of any is refused by the tag check when it does not even
+// start with the tag, as any other file that is no record file.
+void ConversionRun::DecodeSourceBytes() {
+  SourceDecoding read = DecodeSource(source_bytes_);
+  if (read.problem == SourceDecoding::Problem::kNone) {
+    source_bytes_ = std::move(read.bytes);
+    return;
+  }
+  LineReader raw;
+  raw.OpenBytes(source_bytes_);
+  if (raw.AtEnd() || !IsSourceTagLine(raw.ReadLine())) return;
+  throw RunError(u"変換元ファイルの " + std::u16string(TrimBlanks(StrInteger(read.line))) +
+                 u" 行目: " + SourceEncodingMessage(read));
+}
+
+// Warns of suspicious values, or stops on them before anything is written.
+bool ConversionRun::CheckValues() {
+  source_warnings_ = CheckSourceNumbers(source_bytes_);
+  if (!request_.strict || source_warnings_.empty()) return true;
+  std::u16string text =
+      u"変換元ファイルに疑わしい値が " +
+      std::u16string(TrimBlanks(StrInteger(static_cast<long long>(source_warnings_.size())))) +
+      u" 件あります。疑わしい値で止める設定のため、何も書かずに停止しました。";
+  for (const std::u16string& warning : source_warnings_) text += u"\n" + warning;
+  ui_.SetStatus(u"");
+  ui_.ShowMessage(text, MessageStyle::kError, u"");
+  return false;
 }
 
 bool ConversionRun::MakeDestinationFolders() {
@@ -215,12 +334,30 @@ double ConversionRun::FindDeepestLayer(Record& record) const {
   return deepest;
 }
 
+// "変換元ファイルの 12 行目 2 番目の項目「7.6O」", or the line itself quoted
+// (shortened) when the error is not about one field.
+std::u16string ConversionRun::SourcePlace(long line_number, int field) const {
+  LineReader source;
+  OpenSource(source);
+  std::u16string line;
+  while (!source.AtEnd() && source.line_number() < line_number) line = source.ReadLine();
+  std::u16string place =
+      u"変換元ファイルの " + std::u16string(TrimBlanks(StrInteger(line_number))) + u" 行目";
+  if (source.line_number() != line_number) return place;  // a line the bytes do not hold
+  if (std::optional<std::u16string_view> text = FieldOfLine(line, field)) {
+    place += u" " + std::u16string(TrimBlanks(StrInteger(field))) + u" 番目の項目";
+    line = std::u16string(*text);
+  }
+  constexpr std::size_t kShown = 40;
+  if (line.size() > kShown) line = line.substr(0, kShown) + u"…";
+  return place + u"「" + line + u"」";
+}
+
 void ConversionRun::Report(const RunError& error, long line_number) {
   std::u16string text = error.message();
   if (error.line_number() > 0) line_number = error.line_number();
   if (error.at_current_line() && line_number > 0) {
-    text = u"変換元ファイルの " + std::u16string(TrimBlanks(StrInteger(line_number))) + u" 行目: " +
-           text;
+    text = SourcePlace(line_number, error.field()) + u": " + text;
   }
   ui_.SetBusy(false);
   ui_.SetStatus(u"");

@@ -17,10 +17,14 @@ struct RunRequest {
   std::u16string source_text;       // the source file box (Text1) as typed
   std::u16string destination_text;  // the destination box (Text2) as typed
   std::u16string patdat_path;       // the pattern-data folder, ending in "\"
+  // Suspicious values of the source stop the run before anything is written,
+  // rather than being warned of after it.
+  bool strict = false;
 };
 
 // Checks the paths and the tag, offers to create the destination folders,
-// then writes every output file. Returns true when the run reached its
+// then writes every output file, and last removes every file of the output
+// family that an earlier boring left in the destination. Returns true when the run reached its
 // successful end and showed "変換が正常に終了しました。"; false when it stopped
 // on a message. Changes the environment's current drive as the destination
 // check does. The run holds the pattern-data folder's lock from before the

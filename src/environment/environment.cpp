@@ -2,6 +2,7 @@
 
 #include <system_error>
 
+#include "text/ascii_case.h"
 #include "text/utf8.h"
 
 #ifdef _WIN32
@@ -12,16 +13,6 @@ namespace bc {
 namespace {
 
 #ifndef _WIN32
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    char x = a[i] >= 'a' && a[i] <= 'z' ? static_cast<char>(a[i] - 32) : a[i];
-    char y = b[i] >= 'a' && b[i] <= 'z' ? static_cast<char>(b[i] - 32) : b[i];
-    if (x != y) return false;
-  }
-  return true;
-}
-
 // Appends element to folder, taking an existing entry whose name differs
 // only in letter case when the name as written does not exist.
 std::filesystem::path JoinIgnoringCase(const std::filesystem::path& folder,
@@ -31,7 +22,7 @@ std::filesystem::path JoinIgnoringCase(const std::filesystem::path& folder,
   if (element == "." || element == ".." || std::filesystem::exists(exact, ec)) return exact;
   for (const auto& entry : std::filesystem::directory_iterator(folder, ec)) {
     std::string name = entry.path().filename().string();
-    if (SameIgnoringCase(name, element)) return entry.path();
+    if (SameIgnoringAsciiCase(name, element)) return entry.path();
   }
   return exact;
 }
@@ -103,7 +94,7 @@ std::filesystem::path Environment::HostPath(std::u16string_view path) const {
 #endif
 }
 
-char16_t UpperDriveLetter(char16_t c) { return c >= u'a' && c <= u'z' ? c - u'a' + u'A' : c; }
+char16_t UpperDriveLetter(char16_t c) { return AsciiUpper(c); }
 
 std::u16string WithTrailingBackslash(std::u16string folder) {
   if (folder.empty() || (folder.back() != u'\\' && folder.back() != u'/')) folder.push_back(u'\\');

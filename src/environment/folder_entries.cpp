@@ -3,25 +3,15 @@
 #include <system_error>
 
 #include "environment/environment.h"
+#include "text/ascii_case.h"
 
 namespace bc {
-namespace {
-
-std::string Capitals(std::string name) {
-  for (char& c : name) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return name;
-}
-
-}  // namespace
-
 void FolderEntries::Read() {
   read_ = true;
   std::error_code ec;
   for (std::filesystem::directory_iterator it(folder_, ec), end; !ec && it != end;
        it.increment(ec)) {
-    by_capitals_.emplace(Capitals(it->path().filename().string()), it->path());
+    by_capitals_.emplace(AsciiUpper(it->path().filename().string()), it->path());
   }
 }
 
@@ -31,7 +21,7 @@ std::filesystem::path FolderEntries::Entry(std::u16string_view name) {
   return exact;  // the file system itself ignores letter case
 #else
   if (!read_) Read();
-  auto [it, added] = by_capitals_.emplace(Capitals(exact.filename().string()), exact);
+  auto [it, added] = by_capitals_.emplace(AsciiUpper(exact.filename().string()), exact);
   return it->second;
 #endif
 }

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "exchange/value_text.h"
+#include "text/ascii_case.h"
 #include "text/utf8.h"
 
 namespace bc {
@@ -17,12 +18,10 @@ bool IsVersionChar(char16_t c) {
   return IsAsciiDigit(c) || (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z') || c == u'.';
 }
 
-char16_t Upper(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - 32) : c; }
-
 bool MatchesAt(std::u16string_view text, std::size_t at, std::u16string_view word) {
   if (at + word.size() > text.size()) return false;
   for (std::size_t k = 0; k < word.size(); ++k) {
-    if (Upper(text[at + k]) != word[k]) return false;
+    if (AsciiUpper(text[at + k]) != word[k]) return false;
   }
   return true;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "exchange/value_text.h"
+#include "text/ascii_case.h"
 
 namespace bc {
 namespace {
@@ -26,10 +27,7 @@ struct Sample {
 }  // namespace
 
 std::u16string SamplerLetter(std::u16string_view method, std::u16string_view code) {
-  std::u16string m = FoldForNumber(method);
-  for (char16_t& c : m) {
-    if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-  }
+  std::u16string m = AsciiUpper(FoldForNumber(method));
   if (m == u"T" || m == u"D" || m == u"F") return m;
   if (Contains(m, u"シンウォール") || Contains(m, u"固定ピストン") || Contains(m, u"THIN")) {
     return u"T";

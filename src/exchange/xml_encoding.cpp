@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "text/ascii_case.h"
 #include "text/codepage.h"
 #include "text/utf8.h"
 
@@ -20,7 +21,7 @@ bool IsAsciiBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\
 std::string EncodingKey(std::string_view name) {
   std::string key(name);
   for (char& c : key) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    c = AsciiLower(c);
     if (c == '-') c = '_';
   }
   return key;

@@ -47,7 +47,8 @@ void RunContext::SplitCurrentLine(long line_number) {
 OutputFile RunContext::CreateOutput(std::u16string_view name) const {
   std::u16string shown = output_folder_ + std::u16string(name);
   if (!outputs_) outputs_.emplace(env_.HostPath(output_folder_));
-  return OutputFile(store_.file_system(), outputs_->Entry(name), shown);
+  created_.push_back(outputs_->Entry(name));
+  return OutputFile(store_.file_system(), created_.back(), shown);
 }
 
 std::vector<CodeName> RunContext::CodeTable(std::u16string_view name) const {
@@ -62,6 +63,20 @@ std::int16_t Int16OrStop(double value) {
   auto result = ToInt16(value);
   if (!result) throw RunError(NumberOutOfRangeMessage(), RunError::Where::kCurrentLine);
   return *result;
+}
+
+std::int16_t FieldInt16OrStop(const Record& record, int field) {
+  auto result = ToInt16(NumericValue(record.Field(field)));
+  if (!result) throw RunError::InField(NumberOutOfRangeMessage(), field);
+  return *result;
+}
+
+float FieldSingleOrStop(const Record& record, int field) {
+  try {
+    return SingleOrStop(NumericValue(record.Field(field)));
+  } catch (const RunError& error) {
+    throw RunError::InField(error.message(), field);
+  }
 }
 
 float SingleOrStop(double value) {

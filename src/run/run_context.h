@@ -69,6 +69,9 @@ class RunContext {
   // Creates or replaces an output file in the destination folder.
   OutputFile CreateOutput(std::u16string_view name) const;
 
+  // The host paths of the outputs created so far, in order.
+  const std::vector<std::filesystem::path>& created_outputs() const { return created_; }
+
   // The tables of the pattern-data folder.
   PatternStore& store() const { return store_; }
 
@@ -123,6 +126,7 @@ class RunContext {
   // The output folder's files, read once: outputs replace files of any
   // letter case without a folder scan per file.
   mutable std::optional<FolderEntries> outputs_;
+  mutable std::vector<std::filesystem::path> created_;
   std::unique_ptr<PatternStore> own_store_;
   PatternStore& store_;
   std::u16string current_line_;
@@ -136,6 +140,11 @@ std::int16_t Int16OrStop(double value);
 // system reads. One beyond float's range (an overflowing reading included)
 // stops the run with a message naming the current line.
 float SingleOrStop(double value);
+
+// Field i of the record read as a number, then as Int16OrStop and
+// SingleOrStop do; out of range stops naming the field.
+std::int16_t FieldInt16OrStop(const Record& record, int field);
+float FieldSingleOrStop(const Record& record, int field);
 
 // Adds 1 to a 16-bit line counter; past 32767 stops the run.
 void Advance(std::int16_t& counter);

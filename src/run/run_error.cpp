@@ -13,6 +13,19 @@ RunError RunError::AtLine(std::u16string message, long line_number) {
   return error;
 }
 
+RunError RunError::InField(std::u16string message, int field) {
+  RunError error(std::move(message), Where::kCurrentLine);
+  error.field_ = field;
+  return error;
+}
+
+RunError RunError::WithNote(std::u16string_view note) const {
+  RunError error(message_ + u"\n" + std::u16string(note), where_);
+  error.line_number_ = line_number_;
+  error.field_ = field_;
+  return error;
+}
+
 std::u16string CannotOpenMessage(std::u16string_view path) {
   return u"ファイルを開けません: " + std::u16string(path);
 }

@@ -20,14 +20,23 @@ class RunError : public std::runtime_error {
   // An error of a given source line, for readers that know it.
   static RunError AtLine(std::u16string message, long line_number);
 
+  // An error of one field of the current line: the run quotes that field's
+  // text rather than the whole line.
+  static RunError InField(std::u16string message, int field);
+
+  // The same error with a further sentence on a line of its own.
+  RunError WithNote(std::u16string_view note) const;
+
   const std::u16string& message() const { return message_; }
   bool at_current_line() const { return where_ == Where::kCurrentLine; }
   long line_number() const { return line_number_; }  // 0 when not known here
+  int field() const { return field_; }               // 0: the whole line
 
  private:
   std::u16string message_;
   Where where_;
   long line_number_ = 0;
+  int field_ = 0;
 };
 
 // Messages of the run's own failures, shared by every writer.

@@ -44,8 +44,8 @@ std::u16string R3(std::u16string_view text) { return RightFit(text, 3); }
 std::optional<std::u16string> BlowCountLine(Record& record, std::int16_t number) {
   // Both depths are tested in single precision; one beyond it stops the run
   // like every other single conversion.
-  float top = SingleOrStop(NumericValue(record.Field(2)));
-  float bottom = SingleOrStop(NumericValue(record.Field(3)));
+  float top = FieldSingleOrStop(record, 2);
+  float bottom = FieldSingleOrStop(record, 3);
   if (top == 0.0f && bottom == 0.0f) return std::nullopt;
   std::int16_t blows = SumStages(record, 7);
   std::int16_t length = SumStages(record, 4);

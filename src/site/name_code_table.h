@@ -13,10 +13,9 @@
 namespace bc {
 
 // Looks both names up in the table (compared in full-width form, the last
-// matching entry wins) and appends each name not found under the next free
-// code, while that code stays below 100. Found codes are returned as read;
-// new ones right-fitted to 2 characters; a new name the full table cannot
-// code is counted in full. A missing table stops the run.
+// matching entry wins) and gives each name not found a code by the rule of
+// CodeGrowth (" 7"). Found codes are returned as read. A missing table stops
+// the run.
 NamePairCodes CodeNamePair(PatternStore& store, std::u16string_view table, const NamePair& pair,
                            FullTables& full);
 

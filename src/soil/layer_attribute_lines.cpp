@@ -1,8 +1,8 @@
 #include "soil/layer_attribute_lines.h"
 
-#include <optional>
 #include <string>
 
+#include "run/code_growth.h"
 #include "soil/range_split.h"
 #include "text/free_format.h"
 #include "text/numeric.h"
@@ -12,9 +12,6 @@
 
 namespace bc {
 namespace {
-
-constexpr std::u16string_view kNoCode = u"  ";
-constexpr int kCodeLimit = 100;  // codes are two characters
 
 struct HalfCode {
   std::u16string half;
@@ -29,11 +26,9 @@ std::u16string TableName(int attribute) {
 // spare field between code and name.
 TableKey NameKey(int attribute) { return {attribute == 5 ? 2u : 1u, TableKey::Width::kFull}; }
 
-// Finds the codes of both halves (the last matching entry wins) and returns
-// the highest code of the table. The halves are compared in full-width form
-// too, so that a half written to the table as it came is found there again
-// next time. An empty half is no name: it must not take the code of an
-// entry that lacks its name.
+// Finds the codes of both halves (the last matching entry wins). The halves are compared in
+// full-width form too, so that a half written to the table as it came is found there again next
+// time. An empty half is no name: it must not take the code of an entry that lacks its name.
 void LookUpHalves(PatternTable& table, int attribute, std::array<HalfCode, 2>& halves) {
   for (HalfCode& half : halves) {
     std::u16string wanted = ToFullWidth(half.half);
@@ -43,27 +38,15 @@ void LookUpHalves(PatternTable& table, int attribute, std::array<HalfCode, 2>& h
   }
 }
 
-// Gives each new, non-blank half the next free code (one above the table's
-// highest, read only when a half needs it: a large table's codes are
-// otherwise never looked at) and appends it to the table, while codes stay
-// below 100; past that the half is counted.
+// Gives each new, non-blank half a code by the rule of CodeGrowth; attribute
+// 5's entries keep their spare field empty.
 void AddNewHalves(RunContext& ctx, int attribute, std::array<HalfCode, 2>& halves) {
-  std::u16string table = TableName(attribute);
-  std::optional<double> next_code;
+  CodeGrowth growth(ctx.store(), TableName(attribute), ctx.full_tables,
+                    CodeGrowth::Form::kBlankPadded);
+  std::u16string spare = attribute == 5 ? u"      ," : u"";
   for (HalfCode& half : halves) {
-    if (IsBlankText(half.half) || !IsBlankText(half.code)) continue;
-    if (!next_code) {
-      double highest = ctx.store().Table(table).HighestCode();
-      next_code = (highest > 0 ? RoundHalfEven(highest) : 0) + 1;
-    }
-    if (*next_code >= kCodeLimit) {
-      ctx.full_tables.CountName(ctx.PatdatName(table));
-      continue;
-    }
-    half.code = RightFit(StrInteger(static_cast<long long>(*next_code)), 2);
-    std::u16string spare = attribute == 5 ? u"      ," : u"";
-    ctx.store().Append(table, half.code + u"," + spare + half.half);
-    *next_code += 1;
+    if (!IsBlankText(half.half) && IsBlankText(half.code))
+      half.code = growth.Add(spare + half.half);
   }
 }
 

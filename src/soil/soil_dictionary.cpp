@@ -6,6 +6,7 @@
 
 #include "environment/settings.h"
 #include "run/run_error.h"
+#include "text/ascii_case.h"
 #include "text/codepage.h"
 #include "text/free_format.h"
 #include "text/numeric.h"
@@ -73,14 +74,7 @@ std::u16string FourDigitCode(double code) {
 // True when folder holds PATADD.txt in any letter case.
 bool HasMarker(FileSystem& fs, const std::filesystem::path& folder) {
   for (const std::filesystem::path& item : fs.List(folder)) {
-    std::u16string name = FromHostPath(item);
-    if (name.size() != 10) continue;
-    bool same = true;
-    for (std::size_t i = 0; i < name.size() && same; ++i) {
-      char16_t c = name[i] >= u'a' && name[i] <= u'z' ? char16_t(name[i] - 32) : name[i];
-      same = c == u"PATADD.TXT"[i];
-    }
-    if (same) return true;
+    if (SameIgnoringAsciiCase(FromHostPath(item), u"PATADD.txt")) return true;
   }
   return false;
 }

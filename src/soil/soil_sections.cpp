@@ -25,8 +25,8 @@ void AddLayer(const Record& record, LayerTable& layers) {
     throw RunError(u"地層の数が 250 を超えています。", RunError::Where::kCurrentLine);
   }
   LayerTable::Layer& layer = layers.layers[static_cast<std::size_t>(++layers.count)];
-  layer.depth = SingleOrStop(NumericValue(record.Field(2)));
-  layer.text_count = Int16OrStop(NumericValue(record.Field(11)));
+  layer.depth = FieldSingleOrStop(record, 2);
+  layer.text_count = FieldInt16OrStop(record, 11);
 }
 
 // Reads the texts of one layer, the current record being its first. Returns

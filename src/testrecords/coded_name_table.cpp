@@ -1,22 +1,11 @@
 #include "testrecords/coded_name_table.h"
 
-#include <cstdio>
-
-#include "text/free_format.h"
-#include "text/numeric.h"
+#include "run/code_growth.h"
 #include "text/trim.h"
 #include "text/width.h"
 
 namespace bc {
 namespace {
-
-constexpr std::u16string_view kBlankCode = u"  ";
-
-std::u16string TwoDigits(double code) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%02.0f", code);
-  return std::u16string(text, text + std::char_traits<char>::length(text));
-}
 
 // A name that free-format reading would cut or trim is quoted, so that the
 // next lookup finds it instead of appending it again.
@@ -33,19 +22,13 @@ constexpr TableKey kNameKey{1, TableKey::Width::kHalf};
 
 std::u16string LookUpCodedName(RunContext& ctx, std::u16string_view table,
                                std::u16string_view name) {
-  if (IsBlankText(name)) return std::u16string(kBlankCode);
+  if (IsBlankText(name)) return std::u16string(kNoCode);
   PatternTable& entries = ctx.store().Table(table);
   // The first entry of the name wins.
   std::vector<PatternTable::EntryId> found = entries.Find(kNameKey, name);
   if (!found.empty()) return entries.Item(found.front(), 0);
-  double highest = entries.HighestCode() > 0 ? RoundHalfEven(entries.HighestCode()) : 0;
-  if (highest >= 100) {
-    ctx.full_tables.CountName(ctx.PatdatName(table));
-    return std::u16string(kBlankCode);
-  }
-  std::u16string code = TwoDigits(highest + 1);
-  ctx.store().Append(table, code + u"," + TableItem(name));
-  return code;
+  return CodeGrowth(ctx.store(), table, ctx.full_tables, CodeGrowth::Form::kZeroPadded)
+      .Add(TableItem(name));
 }
 
 }  // namespace bc

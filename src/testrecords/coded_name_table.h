@@ -11,10 +11,10 @@
 namespace bc {
 
 // The code of name (in half-width form) in the table, compared with each
-// entry's name in half-width form. A name not yet there is appended under
-// the highest code + 1 ("07", "10") while that code is below 100. A blank
-// name, or a new one in a full table, gets "  "; the latter is counted in
-// ctx.full_tables. A missing table stops the run with a message naming it.
+// entry's name in half-width form. A name not yet there is given a code by
+// the rule of CodeGrowth ("07", "10"; "  " once the table holds 99). A blank
+// name gets "  " and opens no table. A missing table stops the run with a
+// message naming it.
 std::u16string LookUpCodedName(RunContext& ctx, std::u16string_view table,
                                std::u16string_view name);
 

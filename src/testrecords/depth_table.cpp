@@ -14,9 +14,9 @@ Flow GatherDepthTable(RunContext& ctx, DepthTable& table) {
     }
     const Record& record = ctx.record();
     DepthTable::Entry entry;
-    entry.depth = SingleOrStop(NumericValue(record.Field(2)));
-    entry.value_a = Int16OrStop(NumericValue(record.Field(3)));
-    entry.value_b = Int16OrStop(NumericValue(record.Field(4)));
+    entry.depth = FieldSingleOrStop(record, 2);
+    entry.value_a = FieldInt16OrStop(record, 3);
+    entry.value_b = FieldInt16OrStop(record, 4);
     table.entries.push_back(entry);
   });
 }

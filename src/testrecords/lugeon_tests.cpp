@@ -66,7 +66,7 @@ int StoreLugeonTest(const Record& record, LugeonTable& tests) {
   }
   int test = ++tests.count;
   for (int i = 1; i <= 9; ++i) {
-    tests.values[test][i] = SingleOrStop(NumericValue(record.Field(i + 1)));
+    tests.values[test][i] = FieldSingleOrStop(record, i + 1);
   }
   if (NumericValue(record.Field(10)) == 0) tests.values[test][9] = LugeonTable::kDefaultPoints;
   return test;

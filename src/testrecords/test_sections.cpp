@@ -114,7 +114,7 @@ Flow RunCode5000Section(RunContext& ctx) {
     WriteRateLine(g71, rate_counter, record, previous_depth);
     WriteReadingLine(g73, reading_counter, record);
     WriteRangeLines(g81, g82, range_counter, record);
-    previous_depth = SingleOrStop(NumericValue(record.Field(2)));
+    previous_depth = FieldSingleOrStop(record, 2);
   });
   for (OutputFile* file : {&n8, &g71, &g73, &g81, &g82}) file->Close();
   return flow;

@@ -145,6 +145,8 @@ bool HasOneAnsiForm(char16_t c) {
   return t.encode[c] != kNoCode && !t.several_forms[c];
 }
 
+bool IsAnsiEncodable(char16_t c) { return c < 0x80 || GetTables().encode[c] != kNoCode; }
+
 int AnsiCharWidth(char16_t c) {
   if (c < 0x80) return 1;  // most characters measured, without the table
   std::uint16_t code = GetTables().encode[c];

@@ -62,6 +62,9 @@ void AppendAnsi(std::u16string_view text, std::string* bytes);
 // EncodeAnsi, and only there.
 bool HasOneAnsiForm(char16_t c);
 
+// True when the code page has bytes for c (EncodeAnsi does not write "?").
+bool IsAnsiEncodable(char16_t c);
+
 // Number of code-page bytes of one character: 2 for a double-byte character,
 // 1 otherwise (a character the code page lacks is written as one "?").
 int AnsiCharWidth(char16_t c);

@@ -1,6 +1,7 @@
 #include "titles/title_outputs.h"
 
 #include "text/ansi_bytes.h"
+#include "text/ascii_case.h"
 #include "text/fixed_width.h"
 #include "text/numeric.h"
 #include "text/separators.h"
@@ -56,7 +57,8 @@ std::u16string WholeYear(std::u16string_view line) {
 
 std::u16string UpperCase(std::u16string text) {
   for (char16_t& c : text) {
-    if ((c >= u'a' && c <= u'z') || (c >= u'ａ' && c <= u'ｚ')) c = static_cast<char16_t>(c - 32);
+    c = AsciiUpper(c);
+    if (c >= u'ａ' && c <= u'ｚ') c = static_cast<char16_t>(c - u'ａ' + u'Ａ');
   }
   return text;
 }

@@ -8,7 +8,6 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegularExpression>
 #include <QToolTip>
 
 #include "environment/environment.h"
@@ -16,6 +15,7 @@
 #include "picture/svg_picture.h"
 #include "run/run_error.h"
 #include "window/picture_painter.h"
+#include "window_model/converter_form.h"
 
 namespace bc {
 namespace {
@@ -78,7 +78,7 @@ void BoringPreview::paintEvent(QPaintEvent*) {
     p.setPen(QColor(160, 160, 160));
     p.drawRect(rect().adjusted(0, 0, -1, -1));
     p.drawText(rect(), Qt::AlignCenter,
-               QStringLiteral("変換が終わると、ここに柱状図を表示します。"));
+               QString::fromStdU16String(std::u16string(kPicturePlaceholder)));
     return;
   }
   PaintDrawing(p, LayOutPicture(profile_, width(), height()));
@@ -115,10 +115,7 @@ void BoringPreview::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void BoringPreview::AskAndSave(PictureFormat format) {
-  QString name =
-      profile_.name.empty() ? QStringLiteral("boring") : QString::fromStdU16String(profile_.name);
-  // A boring's name may hold characters a file name cannot.
-  name.replace(QRegularExpression(QStringLiteral(R"([\\/:*?"<>|])")), QStringLiteral("_"));
+  QString name = QString::fromStdU16String(PictureFileStem(profile_));
   QString suggested = QDir(folder_).filePath(name + '.' + Suffix(format));
   QString file = ask_save_path_(format, suggested);
   if (file.isEmpty()) return;

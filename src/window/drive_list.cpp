@@ -3,18 +3,13 @@
 #include <QSignalBlocker>
 #include <QString>
 
-#include "environment/environment.h"
+#include "window_model/folder_listing.h"
 
 namespace bc {
 
 DriveList::DriveList(const DriveMap& drives, QWidget* parent) : QComboBox(parent) {
-  for (char16_t letter : drives.Letters()) {
-    std::u16string text{static_cast<char16_t>(letter - u'A' + u'a'), u':'};
-#ifndef _WIN32
-    // On POSIX the letter alone says little; show the folder behind it.
-    text += u" [" + FromHostPath(*drives.Root(letter)) + u"]";
-#endif
-    addItem(QString::fromStdU16String(text), QVariant(static_cast<int>(letter)));
+  for (const DriveEntry& entry : DriveEntries(drives)) {
+    addItem(QString::fromStdU16String(entry.text), QVariant(static_cast<int>(entry.letter)));
   }
   // A drive mapped to a deep folder must not widen the window past the
   // screen; the open list still shows the whole text.

@@ -1,45 +1,11 @@
 #include "window/folder_list.h"
 
-#include <algorithm>
-#include <filesystem>
-#include <system_error>
-#include <vector>
-
-#include "window/drive_path.h"
+#include "window_model/folder_listing.h"
 
 namespace bc {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
-
-bool IsFolder(const Environment& env, const std::u16string& path) {
-  std::filesystem::path host = env.HostPath(path);
-  std::error_code ec;
-  return !host.empty() && std::filesystem::is_directory(host, ec);
-}
-
-std::vector<std::u16string> SubFolders(const Environment& env, const std::u16string& path) {
-  std::vector<std::u16string> names;
-  std::error_code ec;
-  for (std::filesystem::directory_iterator it(env.HostPath(path), ec), end; !ec && it != end;
-       it.increment(ec)) {
-    std::error_code entry_ec;
-    if (it->is_directory(entry_ec)) names.push_back(FromHostPath(it->path().filename()));
-  }
-  std::sort(names.begin(), names.end());
-  return names;
-}
-
-// "C:\a\b" gives "C:\", "C:\a", "C:\a\b".
-std::vector<std::u16string> Chain(const std::u16string& path) {
-  std::vector<std::u16string> chain{path};
-  while (chain.front().size() > 3) chain.insert(chain.begin(), ParentFolder(chain.front()));
-  return chain;
-}
-
-std::u16string LastName(const std::u16string& path) {
-  return path.size() <= 3 ? path : path.substr(path.find_last_of(u'\\') + 1);
-}
 
 }  // namespace
 
@@ -58,19 +24,12 @@ bool FolderList::SetPath(const std::u16string& path) {
 
 void FolderList::Fill() {
   clear();
-  int depth = 0;
-  for (const std::u16string& folder : Chain(path_)) {
-    auto* item = new QListWidgetItem(
-        QString(depth * 2, u' ') + QString::fromStdU16String(LastName(folder)), this);
-    item->setData(kPathRole, QString::fromStdU16String(folder));
-    ++depth;
+  FolderListing listing = ListFolder(env_, path_);
+  for (const FolderEntry& entry : listing.entries) {
+    auto* item = new QListWidgetItem(QString::fromStdU16String(entry.text), this);
+    item->setData(kPathRole, QString::fromStdU16String(entry.path));
   }
-  setCurrentRow(count() - 1);
-  for (const std::u16string& name : SubFolders(env_, path_)) {
-    auto* item =
-        new QListWidgetItem(QString(depth * 2, u' ') + QString::fromStdU16String(name), this);
-    item->setData(kPathRole, QString::fromStdU16String(JoinFolderName(path_, name)));
-  }
+  setCurrentRow(static_cast<int>(listing.open_index));
 }
 
 void FolderList::OnActivated(QListWidgetItem* item) {

@@ -1,6 +1,4 @@
-// Showing help. The old help engine is gone from current systems, so the
-// located help file is opened with the desktop's viewer for its type, and
-// the HTML help page where the desktop has none.
+// Showing help with the desktop's URL opener; what opens is the model's.
 #ifndef BORINGCONV_WINDOW_HELP_VIEWER_H_
 #define BORINGCONV_WINDOW_HELP_VIEWER_H_
 

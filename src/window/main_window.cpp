@@ -11,21 +11,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
-#include <QThread>
 #include <QVBoxLayout>
 #include <optional>
-#include <system_error>
 
-#include "conversion/conversion.h"
-#include "picture/boring_profile.h"
-#include "picture/picture_files.h"
-#include "run/run_error.h"
 #include "window/boring_preview.h"
 #include "window/drive_list.h"
-#include "window/drive_path.h"
 #include "window/file_list.h"
 #include "window/folder_list.h"
-#include "window/window_run_ui.h"
+#include "window/patdat_choice.h"
 
 namespace bc {
 namespace {
@@ -43,9 +36,9 @@ T* Named(T* widget, const char* name) {
 MainWindow::MainWindow(Environment env, std::u16string patdat_path, std::u16string help_file_path,
                        QWidget* parent)
     : QWidget(parent),
-      env_(std::move(env)),
-      patdat_path_(std::move(patdat_path)),
-      help_(env_, boxes_) {
+      form_(std::move(env), std::move(patdat_path)),
+      help_(form_.env(), boxes_),
+      pick_folder_(&PickFolderWithDialog) {
   setObjectName(QStringLiteral("mainWindow"));
   setWindowTitle(Q(kWindowCaption));
   help_.SetHelpFilePath(std::move(help_file_path));
@@ -60,11 +53,7 @@ MainWindow::MainWindow(Environment env, std::u16string patdat_path, std::u16stri
 // A window torn down mid-run (the application quitting) waits for the
 // worker, letting it finish the questions it is blocked on.
 MainWindow::~MainWindow() {
-  if (worker_ == nullptr) return;
-  QEventLoop loop;
-  connect(worker_, &QThread::finished, &loop, &QEventLoop::quit);
-  if (!worker_->isFinished()) loop.exec();
-  worker_->wait();
+  while (form_.running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
 void MainWindow::BuildControls() {
@@ -76,13 +65,14 @@ void MainWindow::BuildControls() {
   quit_button_ = Named(new QPushButton(Q(u"終  了"), this), "quitButton");
   run_button_ = Named(new QPushButton(Q(u"実  行"), this), "runButton");
   destination_frame_ = Named(new QGroupBox(Q(u"変換先ﾌｫﾙﾀﾞ名選択"), this), "destinationFrame");
-  destination_drives_ =
-      Named(new DriveList(env_.drives(), destination_frame_), "destinationDrives");
-  destination_folders_ = Named(new FolderList(env_, destination_frame_), "destinationFolders");
+  patdat_button_ = Named(new QPushButton(Q(kChangePatdatText), this), "patdatButton");
+  const Environment& env = form_.env();
+  destination_drives_ = Named(new DriveList(env.drives(), destination_frame_), "destinationDrives");
+  destination_folders_ = Named(new FolderList(env, destination_frame_), "destinationFolders");
   source_frame_ = Named(new QGroupBox(Q(u"変換元ファイル名選択"), this), "sourceFrame");
-  source_files_ = Named(new FileList(env_, source_frame_), "sourceFiles");
-  source_drives_ = Named(new DriveList(env_.drives(), source_frame_), "sourceDrives");
-  source_folders_ = Named(new FolderList(env_, source_frame_), "sourceFolders");
+  source_files_ = Named(new FileList(env, source_frame_), "sourceFiles");
+  source_drives_ = Named(new DriveList(env.drives(), source_frame_), "sourceDrives");
+  source_folders_ = Named(new FolderList(env, source_frame_), "sourceFolders");
   destination_caption_ = Named(new QLabel(Q(u"変換先ﾌｫﾙﾀﾞ名 ："), this), "destinationCaption");
   source_caption_ = Named(new QLabel(Q(u"変換元ファイル名："), this), "sourceCaption");
 
@@ -120,6 +110,7 @@ void MainWindow::LayOut() {
   buttons->addWidget(run_button_);
   buttons->addWidget(quit_button_);
   buttons->addStretch();
+  buttons->addWidget(patdat_button_);
 
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(message_frame_, 1);
@@ -145,6 +136,7 @@ void MainWindow::Connect() {
   connect(source_files_, &FileList::fileClicked, this, &MainWindow::OnSourceFileClicked);
   connect(run_button_, &QPushButton::clicked, this, &MainWindow::OnRunClicked);
   connect(quit_button_, &QPushButton::clicked, this, &MainWindow::OnQuitClicked);
+  connect(patdat_button_, &QPushButton::clicked, this, &MainWindow::OnChangePatdatClicked);
   connect(picture_, &BoringPreview::mouseMoved, this, &MainWindow::OnPictureMouseMove);
   connect(picture_, &BoringPreview::saveFailed, this, [this](const std::u16string& message) {
     boxes_.Show(this, message, MessageStyle::kError, u"");
@@ -160,21 +152,8 @@ void MainWindow::CentreOnScreen() {
   move(area.left() + (area.width() - width()) / 2, area.top() + (area.height() - height()) / 2);
 }
 
-// The lists start at the process's current folder, or at the first ready
-// drive when that lies on no drive. The path boxes stay empty.
 void MainWindow::OpenStartFolder() {
-  std::error_code ec;
-  std::optional<std::u16string> start =
-      env_.drives().ToDrivePath(std::filesystem::current_path(ec));
-  if (ec || !start) {
-    start.reset();
-    for (char16_t letter : env_.drives().Letters()) {
-      if (env_.drives().IsReady(letter)) {
-        start = DriveRoot(letter);
-        break;
-      }
-    }
-  }
+  std::optional<std::u16string> start = form_.StartFolder();
   if (!start) return;
   char16_t letter = UpperDriveLetter((*start)[0]);
   source_drives_->SelectQuietly(letter);
@@ -184,9 +163,6 @@ void MainWindow::OpenStartFolder() {
   source_folders_->SetPath(*start);
   destination_folders_->SetPath(*start);
   source_files_->SetPath(*start);
-  drive_folders_[letter] = *start;
-  env_.SetWorkingFolder(*start);
-  env_.SetCurrentDrive(letter);
 }
 
 void MainWindow::HelpRequest(std::int16_t context) { help_.ShowHelp(this, context); }
@@ -200,40 +176,27 @@ void MainWindow::OnDestinationDriveChanged() {
 // A drive that is not ready is ignored without a message: the drive list
 // goes back to the folder list's drive and both keep their state.
 void MainWindow::ChangeDrive(DriveList* drives, FolderList* folders) {
-  char16_t letter = drives->Drive();
-  auto known = drive_folders_.find(letter);
-  std::u16string folder = known != drive_folders_.end() ? known->second : DriveRoot(letter);
-  bool opened = env_.drives().IsReady(letter) &&
-                (folders->SetPath(folder) || folders->SetPath(DriveRoot(letter)));
-  if (!opened) {
+  std::optional<std::u16string> folder = form_.FolderForDrive(drives->Drive());
+  if (!folder || !folders->SetPath(*folder)) {
     if (!folders->Path().empty()) drives->SelectQuietly(UpperDriveLetter(folders->Path()[0]));
     return;
   }
-  env_.SetCurrentDrive(letter);
+  form_.env().SetCurrentDrive(drives->Drive());
 }
 
 void MainWindow::OnSourceFolderChanged() {
   source_files_->SetPath(source_folders_->Path());
   source_box_->setText(Q(source_folders_->Path()));
-  SetWorkingFolder(source_folders_->Path());
+  form_.FolderOpened(source_folders_->Path());
 }
 
 void MainWindow::OnDestinationFolderChanged() {
   destination_box_->setText(Q(destination_folders_->Path()));
-  SetWorkingFolder(destination_folders_->Path());
+  form_.FolderOpened(destination_folders_->Path());
 }
 
 void MainWindow::OnSourceFileClicked(const std::u16string& name) {
-  source_box_->setText(Q(JoinFolderName(source_folders_->Path(), name)));
-}
-
-// A name typed without a folder is taken from the folder opened last; the
-// process's own current folder is left alone.
-void MainWindow::SetWorkingFolder(const std::u16string& path) {
-  if (path.empty()) return;
-  env_.SetWorkingFolder(path);
-  drive_folders_[UpperDriveLetter(path[0])] = path;
-  env_.SetCurrentDrive(path[0]);
+  source_box_->setText(Q(ConverterForm::ClickedFileText(source_folders_->Path(), name)));
 }
 
 // The controls, not the window itself: the run's message boxes are children
@@ -248,27 +211,15 @@ void MainWindow::SetControlsEnabled(bool enabled) {
 // controls are disabled until the run ends, so no second run and no picker
 // change can reach the environment meanwhile.
 void MainWindow::OnRunClicked() {
-  if (running_) return;
-  running_ = true;
-  SetControlsEnabled(false);
-  auto request = std::make_shared<RunRequest>(RunRequest{source_box_->text().toStdU16String(),
-                                                         destination_box_->text().toStdU16String(),
-                                                         patdat_path_});
-  output_folder_ = env_.HostPath(request->destination_text + u"\\");
-  picture_files_ = std::make_unique<FreshPictureFiles>(output_folder_);
+  if (form_.running()) return;
   run_ui_ = std::make_unique<WindowRunUi>(this, status_label_, destination_box_, boxes_);
-
-  WindowRunUi* ui = run_ui_.get();
-  auto ok = std::make_shared<bool>(false);
-  worker_ = QThread::create([this, request, ui, ok] { *ok = RunConversion(*request, env_, *ui); });
-  connect(worker_, &QThread::finished, this, [this, ok] { OnConversionEnded(*ok); });
-  worker_->start();
+  SetControlsEnabled(false);
+  form_.StartRun(source_box_->text().toStdU16String(), destination_box_->text().toStdU16String(),
+                 *run_ui_, thread_, [this] { OnConversionEnded(); });
 }
 
-void MainWindow::OnConversionEnded(bool ok) {
-  worker_->wait();
-  worker_->deleteLater();
-  worker_ = nullptr;
+void MainWindow::OnConversionEnded() {
+  RunOutcome outcome = form_.FinishRun();
   bool focus_destination = run_ui_->destination_focus_requested();
   run_ui_.reset();  // restores the pointer of a run that stopped busy
   SetControlsEnabled(true);
@@ -277,29 +228,17 @@ void MainWindow::OnConversionEnded(bool ok) {
     destination_box_->setFocus();
     destination_box_->selectAll();
   }
-  if (ok) {
-    success_shown_ = true;
-    ShowPicture();
+  status_label_->setText(Q(outcome.status));
+  picture_->SetProfile(form_.picture(), Q(form_.picture_folder()));
+  if (!outcome.picture_problem.empty()) {
+    boxes_.Show(this, outcome.picture_problem, MessageStyle::kError, u"");
   }
-  picture_files_.reset();
-  running_ = false;
-  emit conversionFinished(ok);
-}
-
-// Only the files this run wrote: the title falls back to the folder's name.
-void MainWindow::ShowPicture() {
-  try {
-    picture_->SetProfile(ReadBoringProfile(picture_files_->Written(), FolderName(output_folder_)),
-                         Q(FromHostPath(output_folder_)));
-  } catch (const RunError& error) {
-    picture_->Clear();
-    boxes_.Show(this, error.message(), MessageStyle::kError, u"");
-  }
+  emit conversionFinished(outcome.ok);
 }
 
 // Closing mid-run would pull the environment from under the worker.
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (running_) {
+  if (form_.running()) {
     event->ignore();
     return;
   }
@@ -308,10 +247,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::OnQuitClicked() { close(); }
 
+void MainWindow::OnChangePatdatClicked() {
+  boxes_.OverParent(this, [this] {
+    if (form_.ChangePatdat(boxes_, pick_folder_)) {
+      status_label_->setText(Q(PatdatChangedText(form_.patdat_path())));
+    }
+  });
+}
+
 void MainWindow::OnPictureMouseMove() {
-  if (!success_shown_) return;
-  status_label_->setText(QString());
-  success_shown_ = false;
+  if (form_.PictureMouseMoved()) status_label_->setText(QString());
 }
 
 }  // namespace bc

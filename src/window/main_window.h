@@ -5,32 +5,26 @@
 
 #include <QWidget>
 #include <cstdint>
-#include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
 
 #include "environment/environment.h"
 #include "window/help_viewer.h"
 #include "window/message_box.h"
+#include "window/window_run_ui.h"
+#include "window_model/converter_form.h"
 
 class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QThread;
 
 namespace bc {
 
 class BoringPreview;
-class FreshPictureFiles;
 class DriveList;
 class FileList;
 class FolderList;
-class WindowRunUi;
-
-// The window's caption: the two data formats of the conversion.
-inline constexpr char16_t kWindowCaption[] = u"ボーリング記録ファイル → 柱状図作図データ 変換";
 
 class MainWindow : public QWidget {
   Q_OBJECT
@@ -42,12 +36,15 @@ class MainWindow : public QWidget {
 
   MessageBoxes& message_boxes() { return boxes_; }
   HelpViewer& help_viewer() { return help_; }
-  Environment& env() { return env_; }
-  const std::u16string& patdat_path() const { return patdat_path_; }
+  Environment& env() { return form_.env(); }
+  const std::u16string& patdat_path() const { return form_.patdat_path(); }
   // True while the success text waits for the mouse to cross the picture.
-  bool success_shown() const { return success_shown_; }
+  bool success_shown() const { return form_.success_shown(); }
   // True from the run button's click until the conversion has ended.
-  bool running() const { return running_; }
+  bool running() const { return form_.running(); }
+  // Where a changed pattern-data folder is remembered, and how it is picked.
+  void SetSystemFolder(std::filesystem::path folder) { form_.SetSystemFolder(std::move(folder)); }
+  void SetFolderPicker(FolderPicker picker) { pick_folder_ = std::move(picker); }
 
   // Hands a help number to ShowHelp. F1 asks for context 1.
   void HelpRequest(std::int16_t context);
@@ -59,6 +56,7 @@ class MainWindow : public QWidget {
   void OnSourceFileClicked(const std::u16string& name);
   void OnRunClicked();
   void OnQuitClicked();
+  void OnChangePatdatClicked();
   void OnPictureMouseMove();
 
  signals:
@@ -75,25 +73,15 @@ class MainWindow : public QWidget {
   void CentreOnScreen();
   void OpenStartFolder();
   void ChangeDrive(DriveList* drives, FolderList* folders);
-  void SetWorkingFolder(const std::u16string& path);
   void SetControlsEnabled(bool enabled);
-  void OnConversionEnded(bool ok);
-  void ShowPicture();
+  void OnConversionEnded();
 
-  Environment env_;
-  std::u16string patdat_path_;
+  ConverterForm form_;
   MessageBoxes boxes_;
   HelpViewer help_;
-  bool success_shown_ = false;
-  bool running_ = false;
-  // The last folder opened on each drive.
-  std::map<char16_t, std::u16string> drive_folders_;
-
-  // The run in progress: its worker, its UI and the outputs it may replace.
-  QThread* worker_ = nullptr;
-  std::unique_ptr<WindowRunUi> run_ui_;
-  std::filesystem::path output_folder_;  // of the run under way
-  std::unique_ptr<FreshPictureFiles> picture_files_;
+  FolderPicker pick_folder_;
+  QtWindowThread thread_{this};
+  std::unique_ptr<WindowRunUi> run_ui_;  // of the run under way
 
   BoringPreview* picture_ = nullptr;
   QGroupBox* source_frame_ = nullptr;
@@ -106,6 +94,7 @@ class MainWindow : public QWidget {
   QLineEdit* destination_box_ = nullptr;
   QPushButton* run_button_ = nullptr;
   QPushButton* quit_button_ = nullptr;
+  QPushButton* patdat_button_ = nullptr;
   DriveList* source_drives_ = nullptr;
   DriveList* destination_drives_ = nullptr;
   FolderList* source_folders_ = nullptr;

@@ -30,21 +30,22 @@ bool AsksYesNo(MessageStyle style) { return style == MessageStyle::kYesNoQuestio
 
 Answer MessageBoxes::Show(QWidget* parent, std::u16string_view text, MessageStyle style,
                           std::u16string_view title) {
-  MessageRequest request{std::u16string(text), style,
-                         title.empty() ? std::u16string(kProgramTitle) : std::u16string(title)};
-  shown_.push_back(request);
-  if (provider_) return provider_(request);
+  Answer answer = Answer::kOk;
+  OverParent(parent, [&] { answer = Ask(text, style, title); });
+  return answer;
+}
 
-  QMessageBox box(IconOf(style), QString::fromStdU16String(request.title),
-                  QString::fromStdU16String(request.text), QMessageBox::NoButton, parent);
-  if (AsksYesNo(style)) {
+Answer MessageBoxes::ShowBox(const MessageRequest& request) {
+  QMessageBox box(IconOf(request.style), QString::fromStdU16String(request.title),
+                  QString::fromStdU16String(request.text), QMessageBox::NoButton, parent_);
+  if (AsksYesNo(request.style)) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.setDefaultButton(QMessageBox::Yes);
   } else {
     box.setStandardButtons(QMessageBox::Ok);
   }
   int button = box.exec();
-  if (!AsksYesNo(style)) return Answer::kOk;
+  if (!AsksYesNo(request.style)) return Answer::kOk;
   return button == QMessageBox::Yes ? Answer::kYes : Answer::kNo;
 }
 

@@ -1,45 +1,37 @@
-// The window's message boxes: the icon and buttons of a message style, the
-// program's title when none is given, and answers that tests can script.
+// The window's message boxes: the icon and buttons of a message style; the
+// title, the record and scripted answers are the model's.
 #ifndef BORINGCONV_WINDOW_MESSAGE_BOX_H_
 #define BORINGCONV_WINDOW_MESSAGE_BOX_H_
 
-#include <functional>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "run/run_ui.h"
+#include "window_model/prompter.h"
 
 class QWidget;
 
 namespace bc {
 
-// The title of a message box that has none of its own.
-inline constexpr char16_t kProgramTitle[] = u"boringconv";
-
-struct MessageRequest {
-  std::u16string text;
-  MessageStyle style = MessageStyle::kOk;
-  std::u16string title;  // as shown: never empty
-};
-
-// Answers a message box instead of the user (tests).
-using AnswerProvider = std::function<Answer(const MessageRequest&)>;
-
-class MessageBoxes {
+class MessageBoxes : public Prompter {
  public:
-  // Shows a modal box, or asks the provider when one is set.
+  // Shows a modal box over parent, or asks the provider when one is set.
   Answer Show(QWidget* parent, std::u16string_view text, MessageStyle style,
               std::u16string_view title);
 
-  void SetAnswerProvider(AnswerProvider provider) { provider_ = std::move(provider); }
+  // Boxes asked for through the model while f runs are shown over parent.
+  template <typename F>
+  void OverParent(QWidget* parent, F f) {
+    QWidget* former = parent_;
+    parent_ = parent;
+    f();
+    parent_ = former;
+  }
 
-  // Every box shown so far, oldest first.
-  const std::vector<MessageRequest>& shown() const { return shown_; }
+ protected:
+  Answer ShowBox(const MessageRequest& request) override;
 
  private:
-  AnswerProvider provider_;
-  std::vector<MessageRequest> shown_;
+  QWidget* parent_ = nullptr;  // of the box being shown
 };
 
 }  // namespace bc

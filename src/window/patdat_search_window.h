@@ -1,6 +1,5 @@
-// The first start's search for the pattern-data folder, run on a thread of
-// its own under a small window that names the folder being searched and
-// offers to cancel.
+// The small window over the first start's search for the pattern-data
+// folder: it names the folder being searched and offers to cancel.
 #ifndef BORINGCONV_WINDOW_PATDAT_SEARCH_WINDOW_H_
 #define BORINGCONV_WINDOW_PATDAT_SEARCH_WINDOW_H_
 
@@ -10,15 +9,12 @@
 #include <string_view>
 
 #include "environment/environment.h"
+#include "window_model/patdat_search_job.h"
 
 class QLabel;
 class QPushButton;
 
 namespace bc {
-
-// Called on the search's thread for every folder before it is searched
-// (tests slow the search down with it).
-using SearchStepHook = std::function<void(std::u16string_view folder)>;
 
 class PatdatSearchWindow : public QDialog {
   Q_OBJECT

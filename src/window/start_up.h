@@ -1,6 +1,5 @@
-// The window's start-up: the environment, the pattern-data folder (searched
-// for, or chosen by hand on a first start) and the help file, before the
-// window is shown.
+// The Qt window's start-up: the model's, with the search window and the
+// folder dialog of Qt.
 #ifndef BORINGCONV_WINDOW_START_UP_H_
 #define BORINGCONV_WINDOW_START_UP_H_
 
@@ -12,13 +11,9 @@
 #include "window/message_box.h"
 #include "window/patdat_choice.h"
 #include "window/patdat_search_window.h"
+#include "window_model/start_up.h"
 
 namespace bc {
-
-inline constexpr char16_t kNoPatdatMessage[] = u" PATDAT の設定がありません.";
-inline constexpr char16_t kChooseNowQuestion[] =
-    u"パターンデータのフォルダ (PATDAT) を今選びますか？\n"
-    u"選んだフォルダは設定ファイルに書き込まれ、次からはそれを使います。";
 
 struct StartOptions {
   std::filesystem::path system_folder;  // the settings file and the drive table
@@ -28,10 +23,8 @@ struct StartOptions {
   SearchStepHook search_step;  // tests: every folder of the search
 };
 
-// Loads the settings; without a pattern-data folder there, searches the
-// drives under the search window and, when that finds none, offers to choose
-// the folder and saves the choice. Returns the window, centred and not yet
-// shown, or nothing after telling the user why the program must end.
+// Returns the window, centred and not yet shown, or nothing after telling
+// the user why the program must end.
 std::unique_ptr<MainWindow> StartMainWindow(const StartOptions& options, MessageBoxes& boxes);
 
 }  // namespace bc

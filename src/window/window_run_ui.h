@@ -1,17 +1,17 @@
 // The conversion run's user interface inside the window: the status label,
-// message boxes and the hourglass. The run works on a thread of its own;
-// every call is carried over to the window's thread and waited for, so the
-// run sees its status shown and its questions answered in order.
+// message boxes and the hourglass, called on the window's thread only (the
+// model carries a worker's calls over), and the window's thread as the
+// model posts work to it.
 #ifndef BORINGCONV_WINDOW_WINDOW_RUN_UI_H_
 #define BORINGCONV_WINDOW_WINDOW_RUN_UI_H_
 
-#include <functional>
-
 #include "run/run_ui.h"
 #include "window/message_box.h"
+#include "window_model/window_thread.h"
 
 class QLabel;
 class QLineEdit;
+class QObject;
 class QWidget;
 
 namespace bc {
@@ -20,7 +20,6 @@ class WindowRunUi : public RunUi {
  public:
   WindowRunUi(QWidget* form, QLabel* status, QLineEdit* destination, MessageBoxes& boxes);
   // A run that stops on an error must not leave the hourglass behind.
-  // Destroyed on the window's thread.
   ~WindowRunUi() override;
   WindowRunUi(const WindowRunUi&) = delete;
   WindowRunUi& operator=(const WindowRunUi&) = delete;
@@ -38,16 +37,23 @@ class WindowRunUi : public RunUi {
   bool destination_focus_requested() const { return focus_requested_; }
 
  private:
-  // Runs task on the window's thread and returns when it has run.
-  void OnWindowThread(const std::function<void()>& task) const;
-
   QWidget* form_;
   QLabel* status_;
   QLineEdit* destination_;
   MessageBoxes& boxes_;
-  // Touched on the window's thread only.
   bool busy_ = false;
   bool focus_requested_ = false;
+};
+
+// Work for the thread of a Qt object, queued among its events.
+class QtWindowThread : public WindowThread {
+ public:
+  explicit QtWindowThread(QObject* context) : context_(context) {}
+  bool IsCurrent() const override;
+  void Post(std::function<void()> task) override;
+
+ private:
+  QObject* context_;
 };
 
 }  // namespace bc

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -189,6 +190,42 @@ TEST_F(SavePatdatTest, SavesBeforeConverting) {
                             FromUtf8((scratch_.path() / "out").string())});
   EXPECT_EQ(outcome.code, 1);  // the conversion stops; the setting stays
   EXPECT_TRUE(std::filesystem::exists(settings()));
+}
+
+// A batch exits 1 when any of its borings stopped, wherever it stands, and
+// gives stems that differ only in letter case folders of their own, as
+// Windows compares folder names.
+TEST_F(SavePatdatTest, BatchExitCodeAndFoldersOfStemsInAnyCase) {
+  const std::filesystem::path root = scratch_.path();
+  std::filesystem::copy(std::filesystem::path(BORINGCONV_SOURCE_DIR) / "samples" / "patdat",
+                        patdat(), std::filesystem::copy_options::recursive);
+  std::filesystem::create_directories(root / "x");
+  std::filesystem::create_directories(root / "y");
+  std::ofstream(root / "x" / "B1.txt", std::ios::binary) << "QVN\r\n";
+  std::ofstream(root / "y" / "b1.txt", std::ios::binary) << "QVN\r\n";
+  std::ofstream(root / "bad.txt", std::ios::binary)
+      << "QVN\r\n4000 1.00 1.30 20000 20000 0 1 1 1\r\n";
+  const struct {
+    std::vector<const char*> sources;
+    int code;
+    std::vector<const char*> folders;  // every folder made below out
+  } cases[] = {{{"x/B1.txt", "y/b1.txt"}, 0, {"B1", "b1_2"}},
+               {{"x/B1.txt", "bad.txt"}, 1, {"B1", "bad"}},
+               {{"bad.txt", "y/b1.txt"}, 1, {"b1", "bad"}}};
+  for (const auto& c : cases) {
+    std::filesystem::remove_all(root / "out");
+    Args args = {u"--patdat", FromUtf8(patdat().string()), u"--into",
+                 FromUtf8((root / "out").string())};
+    for (const char* source : c.sources) args.push_back(FromUtf8((root / source).string()));
+    Outcome outcome = RunCli(args);
+    EXPECT_EQ(outcome.code, c.code) << c.sources[0] << " " << outcome.err;
+    std::vector<std::string> made;
+    for (const auto& entry : std::filesystem::directory_iterator(root / "out")) {
+      made.push_back(entry.path().filename().string());
+    }
+    std::sort(made.begin(), made.end());
+    EXPECT_EQ(made, std::vector<std::string>(c.folders.begin(), c.folders.end())) << c.sources[0];
+  }
 }
 #endif
 

@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <set>
+
 #include "support/recording_ui.h"
 #include "support/section_fixture.h"
+#include "text/utf8.h"
 
 namespace bc {
 namespace {
 
 using testing::ReadAnsiLines;
+using testing::ReadBytes;
 using testing::RecordingUi;
 using testing::ScratchFolder;
 using testing::WriteAnsiLines;
@@ -30,9 +35,33 @@ class ConversionTest : public ::testing::Test {
     }
   }
 
-  bool Run(const std::vector<std::u16string>& source, std::u16string destination = u"C:\\out") {
+  bool Run(const std::vector<std::u16string>& source, std::u16string destination = u"C:\\out",
+           bool strict = false) {
     WriteAnsiLines(scratch_.path() / "c" / "b.txt", source);
-    return RunConversion({u"C:\\b.txt", destination, u"P:\\"}, env_, ui_);
+    return RunConversion({u"C:\\b.txt", destination, u"P:\\", strict}, env_, ui_);
+  }
+
+  bool RunBytes(const std::string& bytes, bool strict = false) {
+    std::ofstream(scratch_.path() / "c" / "b.txt", std::ios::binary | std::ios::trunc) << bytes;
+    return RunConversion({u"C:\\b.txt", u"C:\\out", u"P:\\", strict}, env_, ui_);
+  }
+
+  // The names in the destination folder.
+  std::set<std::string> OutNames() const {
+    std::set<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(scratch_.path() / "c" / "out")) {
+      names.insert(entry.path().filename().string());
+    }
+    return names;
+  }
+
+  // Files an earlier boring left, and files of the user's own.
+  void LeaveEarlierBoring() {
+    std::filesystem::create_directories(scratch_.path() / "c" / "out");
+    for (const char* name : {"X5.TXT", "x1.txt", "LUGON_3.GRA", "lugon_12.hed", "R72.TXT",
+                             "notes.txt", "X5.TXT.bak", "LUGON_A.HED"}) {
+      std::ofstream(Out(name)) << "earlier";
+    }
   }
 
   std::filesystem::path Out(const char* name) const { return scratch_.path() / "c" / "out" / name; }
@@ -168,9 +197,100 @@ TEST_F(ConversionTest, OverlongLineStopsWithItsNumber) {
   EXPECT_NE(ui_.status(), kSuccess);
 }
 
+// The sample section passes over the records 3050 to 3060 that nothing
+// converts; the name pairs after them are converted.
+TEST_F(ConversionTest, RecordsAfterSamplesUpTo3060ArePassedOver) {
+  WriteAnsiLines(scratch_.path() / "p" / "L19.TXT", {});
+  EXPECT_TRUE(Run({u"QVN", u"3040 1.00 2.00 D", u"3050 a", u"3060 b", u"3070 1.00 ＡＢ"}));
+  EXPECT_EQ(ReadAnsiLines(Out("R30.TXT")), std::vector<std::u16string>{u"  1,   1.00, 1,ＡＢ,  ,"});
+  EXPECT_EQ(ui_.status(), kSuccess);
+}
+
 TEST_F(ConversionTest, OutputGoesToTheValidatedFolder) {
   EXPECT_TRUE(Run({u"QVN", u"1003 x"}, u"  C:out  "));
   EXPECT_TRUE(std::filesystem::exists(Out("TITL01.TXT")));
+}
+
+TEST_F(ConversionTest, OneBoringPerFolder) {
+  LeaveEarlierBoring();
+  EXPECT_TRUE(Run({u"QVN", u"1003 x", u"2000 1.5 a"}));
+  // The earlier boring's files are gone, whatever their letter case; the
+  // user's own files stay; x1.txt is this boring's X1.TXT.
+  EXPECT_EQ(OutNames(), (std::set<std::string>{"CNT.TXT", "TITL01.TXT", "TITL02.TXT", "x1.txt",
+                                               "notes.txt", "X5.TXT.bak", "LUGON_A.HED"}));
+  EXPECT_EQ(ReadAnsiLines(Out("x1.txt")).size(), 1u);
+}
+
+TEST_F(ConversionTest, StopAfterWritingClearsTheEarlierBoringAndSaysSo) {
+  LeaveEarlierBoring();
+  EXPECT_FALSE(Run({u"QVN", u"1003 x", u"2000 1.5 a", u"4000 1E39 2"}));
+  ASSERT_FALSE(ui_.messages.empty());
+  EXPECT_NE(ui_.messages.back().text.find(u"\n変換先フォルダには、このボーリングの途中までの"),
+            std::u16string::npos);
+  std::set<std::string> names = OutNames();
+  for (const char* earlier : {"LUGON_3.GRA", "lugon_12.hed", "R72.TXT"}) {
+    EXPECT_FALSE(names.contains(earlier)) << earlier;
+  }
+  for (const char* kept : {"notes.txt", "X5.TXT.bak", "LUGON_A.HED", "CNT.TXT", "x1.txt"}) {
+    EXPECT_TRUE(names.contains(kept)) << kept;
+  }
+  EXPECT_NE(ReadBytes(Out("X5.TXT")), "earlier");  // the file the run stopped in
+}
+
+TEST_F(ConversionTest, StopBeforeWritingLeavesTheFolderAsItWas) {
+  LeaveEarlierBoring();
+  EXPECT_FALSE(Run({u"QVN", u"1003 x", u"2000 7.6O a"}, u"C:\\out", true));
+  EXPECT_EQ(OutNames().size(), 8u);
+  EXPECT_EQ(ui_.messages.back().text.find(u"変換先フォルダには"), std::u16string::npos);
+}
+
+TEST_F(ConversionTest, SuspiciousValuesWarnOrStopWhenStrict) {
+  const std::u16string warning = u"警告: 3 行目 2 番目の項目「7.6O」は数値として 7.6 と読みました";
+  EXPECT_FALSE(Run({u"QVN", u"1003 x", u"2000 7.6O a"}, u"C:\\out", true));
+  ASSERT_EQ(ui_.messages.size(), 1u);  // before the folder question
+  EXPECT_EQ(ui_.messages[0].style, MessageStyle::kError);
+  EXPECT_NE(ui_.messages[0].text.find(u"\n" + warning), std::u16string::npos);
+  EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "c" / "out"));
+  EXPECT_TRUE(ui_.warnings.empty());
+
+  EXPECT_TRUE(Run({u"QVN", u"1003 x", u"2000 7.6O a"}));
+  EXPECT_EQ(ui_.warnings, (std::vector<std::vector<std::u16string>>{{warning}}));
+  EXPECT_EQ(ReadAnsiLines(Out("TITL02.TXT"))[19], u"   7.60");  // read as before
+}
+
+TEST_F(ConversionTest, SourceTheCodePageCannotHoldIsRefusedBeforeAnyWrite) {
+  struct Case {
+    std::string bytes;
+    std::u16string message;
+  } cases[] = {
+      {"QVN\r\n1003 x\r\n1004 \xF0\x9F\x98\x80",
+       u"変換元ファイルの 3 行目: 「😀」（U+1F600）は Shift_JIS にない文字のため"},
+      {"QVN\r\n1003 \xE7\xA0\x82\r\n1004 \x82",
+       u"変換元ファイルの 3 行目: Shift_JIS としても UTF-8 としても読めないバイトがあります。"},
+      {"\x82QVN\r\n\xFF", u"選択された変換元ファイルは違います。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(ToUtf8(c.message));
+    ui_ = RecordingUi();
+    EXPECT_FALSE(RunBytes(c.bytes));
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].text.find(c.message), 0u) << ToUtf8(ui_.messages[0].text);
+    EXPECT_FALSE(std::filesystem::exists(scratch_.path() / "c" / "out"));
+  }
+}
+
+TEST_F(ConversionTest, StopsQuoteTheFieldOrTheLine) {
+  EXPECT_FALSE(Run({u"QVN", u"4000 1E39 2"}));
+  EXPECT_EQ(
+      ui_.messages.back().text.find(
+          u"変換元ファイルの 2 行目 2 番目の項目「1E39」: 数値が単精度の範囲を超えています。"),
+      0u);
+  std::u16string overlong = u"1003";
+  for (int i = 0; i < 100; ++i) overlong += u" x";
+  EXPECT_FALSE(Run({u"QVN", overlong}));
+  EXPECT_EQ(ui_.messages.back().text.find(
+                u"変換元ファイルの 2 行目「1003 x x x x x x x x x x x x x x x x x x…」: "),
+            0u);
 }
 
 }  // namespace

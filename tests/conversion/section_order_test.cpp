@@ -1,7 +1,7 @@
 // The source ending after any line of a boring that holds every record code:
 // the files of the section it ended in, and of every section before, are
-// written; the files of every later section are left as an earlier run left
-// them.
+// written; the files an earlier boring left for every later section are
+// removed, so that the folder holds one boring.
 #include "conversion/section_order.h"
 
 #include <gtest/gtest.h>
@@ -75,11 +75,16 @@ class SectionOrderTest : public ::testing::Test {
         }
       }
     }
+    std::ofstream(scratch_.path() / "out" / "notes.txt", std::ios::binary) << kStale;
     std::ofstream source(scratch_.path() / "b.txt", std::ios::binary | std::ios::trunc);
     for (std::size_t i = 0; i < count; ++i) source << lines[i];
     source.close();
     RecordingUi ui;
     return RunConversion({u"C:\\b.txt", u"C:\\out", u"C:\\patdat\\"}, env_, ui);
+  }
+
+  bool Exists(const std::string& name) const {
+    return std::filesystem::exists(scratch_.path() / "out" / name);
   }
 
   bool Replaced(const std::string& name) const {
@@ -90,7 +95,7 @@ class SectionOrderTest : public ::testing::Test {
   Environment env_;
 };
 
-TEST_F(SectionOrderTest, EndingAfterEveryLineLeavesLaterSectionsAlone) {
+TEST_F(SectionOrderTest, EndingAfterEveryLineRemovesTheEarlierBoringsLaterFiles) {
   std::vector<std::string> lines = SampleLines();
   ASSERT_GT(lines.size(), 100u);
   std::span<const Section> order = SectionOrder();
@@ -106,13 +111,17 @@ TEST_F(SectionOrderTest, EndingAfterEveryLineLeavesLaterSectionsAlone) {
       for (std::u16string_view file : order[i].files) {
         for (const std::string& name : HostNames(file)) {
           if (i > ending) {
-            EXPECT_FALSE(Replaced(name)) << name << " was replaced";
-          } else if (file != u"LUGON_*") {  // a Lugeon test's files come with its records
-            EXPECT_TRUE(Replaced(name)) << name << " was not written";
+            EXPECT_FALSE(Exists(name)) << name << " of the earlier boring was left";
+          } else if (file != u"LUGON_*") {
+            EXPECT_TRUE(Exists(name) && Replaced(name)) << name << " was not written";
+          } else {  // a Lugeon test's files come with its records
+            EXPECT_TRUE(!Exists(name) || Replaced(name))
+                << name << " of the earlier boring was left";
           }
         }
       }
     }
+    EXPECT_FALSE(Replaced("notes.txt"));
   }
 }
 

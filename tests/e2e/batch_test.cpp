@@ -72,9 +72,13 @@ TEST_F(BatchTest, SameFilesAsOneAtATimeAndAStopDoesNotStopTheBatch) {
             u"2/4 停止 in/b.txt -> D:\\out\\b\n"
             u"3/4 変換 in/c.txt -> D:\\out\\c\n"
             u"4/4 変換 in/sub/a.txt -> D:\\out\\a_2\n"
-            u"変換 3 件、停止 1 件、警告 0 件\n"
-            u"停止: in/b.txt: 変換元ファイルの 2 行目: 数値が扱える範囲（-32768～32767）を超えて"
-            u"います。\n");
+            u"変換 3 件、停止 1 件、警告 3 件\n"
+            u"停止: in/b.txt: 変換元ファイルの 2 行目「4000 1.00 1.30 20000 20000 0 1 1 1」: "
+            u"数値が扱える範囲（-32768～32767）を超えています。\n"
+            u"変換先フォルダには、このボーリングの途中までのファイルだけが残っています。\n"
+            u"警告: in/a.txt: 9 行目 3 番目の項目「x」は数値として 0 と読みました\n"
+            u"警告: in/a.txt: 10 行目 3 番目の項目「x」は数値として 0 と読みました\n"
+            u"警告: in/a.txt: 11 行目 3 番目の項目「x」は数値として 0 と読みました\n");
 
   const std::pair<const char*, const char*> singles[] = {
       {"a", "a"}, {"b", "b"}, {"c", "c"}, {"sub/a", "a_2"}};

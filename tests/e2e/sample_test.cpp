@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 #include "support/section_fixture.h"
 #include "text/codepage.h"
@@ -49,6 +50,58 @@ TEST(BundledSampleTest, ConvertsEverySectionAndGrowsTheTables) {
   EXPECT_TRUE(TableHasLine(patdat / "L16.TXT", u"12,炭化物"));
   EXPECT_TRUE(TableHasLine(patdat / "L19.TXT", u"11,古第三紀"));
   EXPECT_TRUE(TableHasLine(patdat / "L18.TXT", u"11,やや硬"));
+}
+
+// Converts source with a fresh copy of the sample's tables into folder/out;
+// folder/patdat holds the tables afterwards.
+void ConvertWithFreshTables(const std::filesystem::path& source,
+                            const std::filesystem::path& folder) {
+  std::filesystem::create_directories(folder);
+  std::filesystem::copy(std::filesystem::path(BORINGCONV_SAMPLES) / "patdat", folder / "patdat",
+                        std::filesystem::copy_options::recursive);
+  std::string command = "XDG_CONFIG_HOME='" + (folder / "config").string() + "' '" +
+                        std::string(BORINGCONV_CLI) + "' --yes --patdat '" +
+                        (folder / "patdat").string() + "' '" + source.string() + "' '" +
+                        (folder / "out").string() + "' > '" + (folder / "log").string() + "' 2>&1";
+  ASSERT_EQ(std::system(command.c_str()), 0) << ReadBytes(folder / "log");
+  EXPECT_EQ(FromUtf8(ReadBytes(folder / "log")), u"変換が正常に終了しました。\n");
+}
+
+// Every file of the two folders, byte for byte.
+void ExpectSameFiles(const std::filesystem::path& expected, const std::filesystem::path& actual) {
+  std::size_t count = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(expected)) {
+    std::filesystem::path name = entry.path().filename();
+    EXPECT_EQ(ReadBytes(actual / name), ReadBytes(entry.path())) << name;
+    ++count;
+  }
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(actual),
+                          std::filesystem::directory_iterator()),
+            static_cast<std::ptrdiff_t>(count));
+}
+
+// The sample as an editor saves it in UTF-8 (with a byte-order mark, LF line
+// ends, and the JIS wave dash in 「暗褐〜灰褐」) converts to the very files and
+// tables the Shift_JIS sample gives.
+TEST(BundledSampleTest, Utf8CopyGivesTheSameFilesAndTables) {
+  ScratchFolder scratch;
+  std::filesystem::path samples = BORINGCONV_SAMPLES;
+  std::u16string text = DecodeAnsi(ReadBytes(samples / "boring.txt"));
+  ASSERT_NE(text.find(u'～'), std::u16string::npos);
+  std::u16string edited;
+  for (char16_t c : text) {
+    if (c == u'\r') continue;
+    edited += c == u'～' ? u'〜' : c;
+  }
+  std::ofstream(scratch.path() / "utf8.txt", std::ios::binary) << "\xEF\xBB\xBF" + ToUtf8(edited);
+
+  // The same folder for both (CNT.TXT holds the destination's names).
+  ConvertWithFreshTables(samples / "boring.txt", scratch.path() / "run");
+  std::filesystem::rename(scratch.path() / "run", scratch.path() / "sjis");
+  ConvertWithFreshTables(scratch.path() / "utf8.txt", scratch.path() / "run");
+  std::filesystem::rename(scratch.path() / "run", scratch.path() / "utf8");
+  ExpectSameFiles(scratch.path() / "sjis" / "out", scratch.path() / "utf8" / "out");
+  ExpectSameFiles(scratch.path() / "sjis" / "patdat", scratch.path() / "utf8" / "patdat");
 }
 
 }  // namespace

@@ -65,6 +65,13 @@ const RecordCase kRecordCases[] = {
      "<孔内水位><孔内水位_測定年月日>朝</孔内水位_測定年月日>"
      "<孔内水位_孔内水位>2</孔内水位_孔内水位></孔内水位>",
      "3020 1.50 1 29|3020 1.50 1 29|3020 2.00 -1 -1"},
+    // -99 and 999 stand for no reading; the levels just inside them are real.
+    {"WaterLevelBoundaries",
+     "<孔内水位><孔内水位_孔内水位>-99</孔内水位_孔内水位></孔内水位>"
+     "<孔内水位><孔内水位_孔内水位>-98.99</孔内水位_孔内水位></孔内水位>"
+     "<孔内水位><孔内水位_孔内水位>998.99</孔内水位_孔内水位></孔内水位>"
+     "<孔内水位><孔内水位_孔内水位>999</孔内水位_孔内水位></孔内水位>",
+     "3020 -98.99 -1 -1|3020 998.99 -1 -1"},
     {"InsituTestsSortedByTop",
      "<透水試験><透水試験_上端深度>5</透水試験_上端深度><透水試験_試験方法>単孔式</"
      "透水試験_試験方法>"
@@ -235,6 +242,11 @@ const BadCase kBadCases[] = {
     {"UnknownVersion", ExchangeXml("", "5.00"), u"版 5.00"},
     {"EntityBomb", BillionLaughs(), u"<!ENTITY"},
     {"UndefinedEntity", ExchangeXml("<調査名>&lol;</調査名>"), u"3 行"},
+    // Refused for its declaration alone, even when nothing refers to it.
+    {"EntityDeclaredOnly",
+     "<?xml version=\"1.0\"?><!DOCTYPE ボーリング情報 [<!ENTITY x SYSTEM \"file:///etc/passwd\">]>"
+     "<ボーリング情報 DTD_version=\"3.00\"><調査名>A</調査名></ボーリング情報>",
+     u"<!ENTITY"},
     {"BadCharacterReference", ExchangeXml("<調査名>&#1;</調査名>"), u"参照"},
     {"ControlCharacter", ExchangeXml("<調査名>\x01</調査名>"), u"制御文字"},
     {"InvalidBytes", ExchangeXml("<調査名>\x81\x7F\xFF</調査名>"), u"文字コード"},

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "picture/text_extent.h"
+#include "text/utf8.h"
 
 namespace bc {
 namespace {
@@ -122,6 +123,87 @@ TEST(PictureLayoutTest, OnePointPerNAndLargeNAtTheAxisEndWithItsValue) {
   EXPECT_EQ(drawing.polylines()[0].points.size(), 4u);
 }
 
+// The left and right ends of a text as drawn from its anchor.
+std::pair<double, double> TextSpan(const TextShape& text) {
+  double width = EstimatedTextWidth(text.text, text.size);
+  double left = text.anchor == Anchor::kStart    ? text.at.x
+                : text.anchor == Anchor::kMiddle ? text.at.x - width / 2
+                                                 : text.at.x - width;
+  return {left, left + width};
+}
+
+// Every shape of drawing lies on its sheet.
+void ExpectOnTheSheet(const Drawing& drawing) {
+  const double w = drawing.width(), h = drawing.height();
+  auto inside = [&](PointXY p) { return p.x >= 0 && p.x <= w && p.y >= 0 && p.y <= h; };
+  for (const RectShape& r : drawing.rects()) {
+    EXPECT_TRUE(inside({r.x, r.y}) && inside({r.x + r.width, r.y + r.height})) << r.y;
+  }
+  for (const LineShape& l : drawing.lines()) EXPECT_TRUE(inside(l.from) && inside(l.to)) << l.to.y;
+  for (const PolylineShape& line : drawing.polylines()) {
+    for (PointXY p : line.points) EXPECT_TRUE(inside(p)) << p.y;
+  }
+  for (const DotShape& d : drawing.dots()) {
+    EXPECT_TRUE(inside({d.centre.x - d.radius, d.centre.y - d.radius}) &&
+                inside({d.centre.x + d.radius, d.centre.y + d.radius}))
+        << d.centre.y;
+  }
+  // A text's width is an estimate (0.6 em for every narrow character), so
+  // it may reach a little past a side that its real glyphs keep to.
+  constexpr double kEstimateSlack = 2;
+  for (const TextShape& t : drawing.texts()) {
+    auto [left, right] = TextSpan(t);
+    EXPECT_TRUE(inside({left + kEstimateSlack, t.at.y - t.size}) &&
+                inside({right - kEstimateSlack, t.at.y}))
+        << ToUtf8(t.text);
+  }
+}
+
+// A depth that is not a tick: the scale runs on to the next tick (18 m), and
+// that tick, not the deepest depth, sits at the bottom of the drawing area.
+TEST(PictureLayoutTest, ScaleEndsOnItsLastTickInsideTheSheet) {
+  BoringProfile profile;
+  profile.name = u"B-17";
+  profile.layers = {{2.0f, u"5010", u"表土"}, {9.5f, u"1200", u"砂"}, {17.3f, u"0000", u"礫"}};
+  profile.blows = {{1.15f, 3}, {9.15f, 25}, {16.15f, 50}, {17.15f, 80}};
+  Drawing drawing = LayOutPicture(profile, kPictureFileWidth, kPictureFileHeight);
+  ExpectOnTheSheet(drawing);
+
+  std::vector<const TextShape*> labels = TextsOf(drawing, Role::kDepthLabel);
+  ASSERT_EQ(labels.size(), 10u);
+  EXPECT_EQ(labels.back()->text, u"18");
+  const LineShape* axis = nullptr;
+  const LineShape* last_tick = nullptr;
+  for (const LineShape& line : drawing.lines()) {
+    if (line.role == Role::kDepthAxis) axis = &line;
+    if (line.role == Role::kDepthTick) last_tick = &line;
+  }
+  ASSERT_TRUE(axis && last_tick);
+  EXPECT_DOUBLE_EQ(last_tick->from.y, axis->to.y);
+  // The column stops where 17.3 m falls on the 18 m scale.
+  const RectShape* deepest = Bands(drawing).back();
+  double metre = (axis->to.y - axis->from.y) / 18;
+  EXPECT_NEAR(deepest->y + deepest->height, axis->from.y + 17.3 * metre, 1.0);
+
+  // The N axis is labelled every 10 up to 50, over the chart's width, and
+  // each point lies at its own N (80 at 50) and depth.
+  std::vector<const TextShape*> n_labels = TextsOf(drawing, Role::kNLabel);
+  const std::u16string_view kNLabels[] = {u"0", u"10", u"20", u"30", u"40", u"50"};
+  ASSERT_EQ(n_labels.size(), std::size(kNLabels));
+  for (std::size_t i = 0; i < n_labels.size(); ++i) EXPECT_EQ(n_labels[i]->text, kNLabels[i]);
+  // Only the N beyond the axis (80) has its value written; 50 is on it.
+  std::vector<const TextShape*> values = TextsOf(drawing, Role::kNValue);
+  ASSERT_EQ(values.size(), 1u);
+  EXPECT_EQ(values[0]->text, u"80");
+  double zero = n_labels.front()->at.x, per_n = (n_labels.back()->at.x - zero) / 50;
+  const int shown[] = {3, 25, 50, 50};
+  ASSERT_EQ(drawing.dots().size(), 4u);
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_NEAR(drawing.dots()[i].centre.x, zero + shown[i] * per_n, 1.0) << i;
+    EXPECT_NEAR(drawing.dots()[i].centre.y, axis->from.y + profile.blows[i].depth * metre, 1.0);
+  }
+}
+
 TEST(PictureLayoutTest, TipsOfWhatIsPointedAt) {
   Drawing drawing = LayOutPicture(Sample(), 300, 500);
   const RectShape* band = Bands(drawing)[1];
@@ -152,6 +234,21 @@ TEST(PictureLayoutTest, EmptyProfileHasScalesOnly) {
   std::vector<const TextShape*> ticks = TextsOf(drawing, Role::kDepthLabel);
   ASSERT_EQ(ticks.size(), 2u);
   EXPECT_EQ(ticks[1]->text, u"1");
+}
+
+// X5.TXT: line, depth, blows, N, penetration, then the stages. The picture
+// takes the N, never the blows beside it.
+TEST(BoringProfileTest, BlowCountsTakeTheNColumn) {
+  BoringProfile profile;
+  ParseBlowCounts(
+      u"  1,   1.15, 50, 68, 22, 50, 22,  0,  0,  0,  0\r\n"
+      u"  2,   2.15,  7, 10, 21,  3, 10,  4, 11,  0,  0\r\n"
+      u"  3,   x, 1, 1, 1\r\n",
+      profile);
+  ASSERT_EQ(profile.blows.size(), 2u);
+  EXPECT_EQ(profile.blows[0].depth, 1.15f);
+  EXPECT_EQ(profile.blows[0].n, 68);
+  EXPECT_EQ(profile.blows[1].n, 10);
 }
 
 TEST(TextExtentTest, ElidesToTheWidth) {

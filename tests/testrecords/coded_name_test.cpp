@@ -46,19 +46,20 @@ TEST(CodedNameTest, TablesGrowAndKeepTheirCodes) {
   EXPECT_EQ(f.PatdatLines(u"L18B.TXT"), (Lines{u"01,ｶ", u"02,A", u"03,新名", u"04,\"B,C\""}));
 }
 
-TEST(CodedNameTest, AFullTableGivesNoCode) {
+TEST(CodedNameTest, ATableHolding99IsFull) {
   testing::SectionFixture f;
-  f.WritePatdat(u"L18B.TXT", {u"99,x"});
+  f.WritePatdat(u"L18B.TXT", {u"98,x"});
   RunContext& ctx = f.Start({u"5010 1"});
-  EXPECT_EQ(LookUpCodedName(ctx, u"L18B.TXT", u"y"), u"100");
+  EXPECT_EQ(LookUpCodedName(ctx, u"L18B.TXT", u"y"), u"99");
   EXPECT_EQ(LookUpCodedName(ctx, u"L18B.TXT", u"z"), u"  ");
-  EXPECT_EQ(LookUpCodedName(ctx, u"L18B.TXT", u"y"), u"100");
-  EXPECT_EQ(f.PatdatLines(u"L18B.TXT"), (Lines{u"99,x", u"100,y"}));
-  // Only the name left without a code is counted.
+  EXPECT_EQ(LookUpCodedName(ctx, u"L18B.TXT", u"z"), u"  ");
+  EXPECT_EQ(LookUpCodedName(ctx, u"L18B.TXT", u"y"), u"99");
+  EXPECT_EQ(f.PatdatLines(u"L18B.TXT"), (Lines{u"98,x", u"99,y"}));
+  // Each meeting of a name left without a code is counted.
   std::vector<std::u16string> warnings = ctx.full_tables.Warnings();
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(warnings[0].rfind(u"P:\\L18B.TXT: ", 0), 0u);
-  EXPECT_NE(warnings[0].find(u" 1 件"), std::u16string::npos);
+  EXPECT_NE(warnings[0].find(u" 2 件"), std::u16string::npos);
 }
 
 TEST(CodedNameTest, AMissingTableStopsTheRunWhenANameNeedsIt) {

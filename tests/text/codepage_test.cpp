@@ -35,6 +35,24 @@ TEST(CodePageTest, RoundTripsJapaneseText) {
   EXPECT_EQ(EncodeAnsi(u"ｱ"), "\xB1");
 }
 
+// The user-defined rows F0 to F9 hold a user's own characters (gaiji): each
+// of the 1880 sequences is its own private-use character, in order, and
+// comes back as the same two bytes.
+TEST(CodePageTest, EveryUserDefinedSequenceRoundTrips) {
+  char16_t expected = u'\uE000';
+  for (unsigned lead = 0xF0; lead <= 0xF9; ++lead) {
+    for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+      if (trail == 0x7F) continue;
+      const std::string bytes{static_cast<char>(lead), static_cast<char>(trail)};
+      const std::u16string text = DecodeAnsi(bytes);
+      ASSERT_EQ(text, std::u16string(1, expected)) << std::hex << lead << " " << trail;
+      ASSERT_EQ(EncodeAnsi(text), bytes) << std::hex << lead << " " << trail;
+      ++expected;
+    }
+  }
+  EXPECT_EQ(expected, u'\uE758');
+}
+
 TEST(CodePageTest, MissingCharactersEncodeAsQuestionMark) {
   EXPECT_EQ(EncodeAnsi(u"a\u00E9b"), "a?b");
   EXPECT_EQ(EncodeAnsi(u"\u4E02"), "?");  // a kanji outside the code page

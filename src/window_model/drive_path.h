@@ -1,7 +1,7 @@
 // Folder paths as the window shows them: "C:\" for a drive root, "C:\data"
 // for a folder below it.
-#ifndef BORINGCONV_WINDOW_DRIVE_PATH_H_
-#define BORINGCONV_WINDOW_DRIVE_PATH_H_
+#ifndef BORINGCONV_WINDOW_MODEL_DRIVE_PATH_H_
+#define BORINGCONV_WINDOW_MODEL_DRIVE_PATH_H_
 
 #include <string>
 #include <string_view>
@@ -21,4 +21,4 @@ std::u16string ParentFolder(std::u16string_view path);
 
 }  // namespace bc
 
-#endif  // BORINGCONV_WINDOW_DRIVE_PATH_H_
+#endif  // BORINGCONV_WINDOW_MODEL_DRIVE_PATH_H_

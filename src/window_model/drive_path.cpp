@@ -1,4 +1,4 @@
-#include "window/drive_path.h"
+#include "window_model/drive_path.h"
 
 namespace bc {
 
