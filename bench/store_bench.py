@@ -4,12 +4,18 @@
   store_bench.py generate DIR   writes DIR/large.txt (about 38,000 records),
                                 DIR/typical.txt (the bundled sample boring) and
                                 DIR/old-patdat (the sample's tables grown as in an
-                                office of many years: a 16,000-line dictionary and
-                                4,000-line L13.TXT to L17.TXT)
+                                office of many years: a 16,000-line dictionary, an
+                                extension list of 1,900 new codes, and 4,000-line
+                                L13.TXT to L17.TXT)
   store_bench.py measure DIR PROGRAM [RUNS]
                                 converts each case RUNS times (default 5), each
-                                time on a fresh copy of its pattern-data folder,
-                                and prints the median CPU times and their ratios
+                                time on a fresh copy of its pattern-data folder
+                                on /dev/shm, and prints the median CPU times and
+                                their ratios: the large source against iconv and
+                                against bench_floor (beside PROGRAM, in bench/),
+                                the typical boring on old against fresh tables
+                                and against --version, --version against
+                                /bin/true
 """
 import os
 import resource
@@ -51,7 +57,9 @@ def large_source(layers=250, texts_per_layer=16):
     lines = ["QVN 5.0 B-L", "1003 大規模ボーリング", "1004 B-L"]
     pick = lambda pool, i: pool[i % len(pool)]
     for i in range(layers):
-        lines.append(f"2000 {(i + 1) * 2:.2f} {pick(SOILS, i)}")
+        # Every fourth layer a name of its own, which the dictionary gains.
+        name = pick(SOILS, i) if i % 4 else f"{pick(SOILS, i)}混じり{pick(MIXTURES, i)}{i:03d}"
+        lines.append(f"2000 {(i + 1) * 2:.2f} {name}")
     for i in range(layers):
         lines.append(f"2001 {(i + 1) * 2:.2f} 2.00 {pick(COLOURS, i)} {pick(DENSITIES, i)} "
                      f"{pick(STIFFNESS, i)} {pick(WATER, i)} {pick(MIXTURES, i)} "
@@ -76,6 +84,14 @@ def old_office_folder(target):
     extra = [f"{1100 + n % 2800:04d},旧現場土質{n:05d},H{n % 999:03d},C000,S000,0{n % 999:03d}"
              for n in range(16000 - len(main))]
     write_cp932(os.path.join(target, "KISHITU.TXT"), main + extra)
+    # The extension list near its limit of new codes (2000 to 3999), kept
+    # in code order before its codes of 4000 and more.
+    path = os.path.join(target, "XKISHITU.TXT")
+    extension = read_cp932(path)
+    low = [line for line in extension if int(line[:4]) < 4000]
+    high = [line for line in extension if int(line[:4]) >= 4000]
+    grown = [f"{2000 + n:04d},旧追加土質{n:05d},    ,    ,    ,0000" for n in range(len(low), 1900)]
+    write_cp932(path, low + grown + high)
     for table in range(13, 18):
         path = os.path.join(target, f"L{table}.TXT")
         lines = read_cp932(path)
@@ -101,13 +117,29 @@ def child_cpu(command, **kwargs):
     return (after.ru_utime - before.ru_utime) + (after.ru_stime - before.ru_stime)
 
 
-def convert_cpu(program, source, patdat):
-    with tempfile.TemporaryDirectory(prefix="bench-store-") as scratch:
+def scratch_dir():
+    """A memory file system where the host has one, so that disks do not
+    blur the figures."""
+    return tempfile.TemporaryDirectory(
+        prefix="bench-store-", dir="/dev/shm" if os.path.isdir("/dev/shm") else None)
+
+
+def convert_cpu(program, source, patdat, keep=None):
+    with scratch_dir() as scratch:
         copy = os.path.join(scratch, "patdat")
         shutil.copytree(patdat, copy)
         env = dict(os.environ, XDG_CONFIG_HOME=os.path.join(scratch, "config"))
-        return child_cpu([program, "--yes", "--patdat", copy, source, os.path.join(scratch, "out")],
-                         env=env, stdout=subprocess.DEVNULL)
+        out = os.path.join(scratch, "out")
+        cpu = child_cpu([program, "--yes", "--patdat", copy, source, out], env=env,
+                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if keep:
+            shutil.copytree(out, keep)
+        return cpu
+
+
+def floor_cpu(floor, source, reference):
+    with scratch_dir() as scratch:
+        return child_cpu([floor, source, reference, os.path.join(scratch, "out")])
 
 
 def median_of(runs, measure):
@@ -116,22 +148,34 @@ def median_of(runs, measure):
 
 def measure(folder, program, runs):
     program = os.path.abspath(program)
+    floor = os.path.join(os.path.dirname(program), "bench", "bench_floor")
     large = os.path.join(folder, "large.txt")
     typical = os.path.join(folder, "typical.txt")
     fresh = os.path.join(SAMPLES, "patdat")
     old = os.path.join(folder, "old-patdat")
+    reference = os.path.join(folder, "large-out")
+    shutil.rmtree(reference, ignore_errors=True)
+    convert_cpu(program, large, fresh, keep=reference)
     with open(os.devnull, "wb") as null:
         iconv = median_of(runs, lambda: child_cpu(["iconv", "-f", "CP932", "-t", "UTF-8", large],
                                                   stdout=null))
+        version = median_of(runs * 4, lambda: child_cpu([program, "--version"], stdout=null))
+    bare = median_of(runs * 4, lambda: child_cpu(["/bin/true"]))
+    floor_time = median_of(runs, lambda: floor_cpu(floor, large, reference))
     large_cpu = median_of(runs, lambda: convert_cpu(program, large, fresh))
     typical_fresh = median_of(runs, lambda: convert_cpu(program, typical, fresh))
     typical_old = median_of(runs, lambda: convert_cpu(program, typical, old))
     records = sum(1 for _ in open(large, "rb"))
+    ms = lambda seconds: f"{seconds * 1000:.1f} ms"
     print(f"medians of {runs} runs, CPU time (user + system)")
-    print(f"large source ({records} records): {large_cpu:.3f} s, iconv {iconv:.3f} s, "
-          f"ratio {large_cpu / max(iconv, 1e-3):.1f}x")
-    print(f"typical boring: old office folder {typical_old:.3f} s, fresh tables "
-          f"{typical_fresh:.3f} s, ratio {typical_old / max(typical_fresh, 1e-3):.1f}x")
+    print(f"large source ({records} records): {ms(large_cpu)}; iconv {ms(iconv)}, "
+          f"ratio {large_cpu / max(iconv, 1e-4):.1f}x; floor {ms(floor_time)}, "
+          f"ratio {large_cpu / max(floor_time, 1e-4):.1f}x")
+    print(f"typical boring: old office folder {ms(typical_old)}, fresh tables "
+          f"{ms(typical_fresh)}, ratio {typical_old / max(typical_fresh, 1e-4):.2f}x")
+    print(f"typical boring against start-up: {ms(typical_fresh)} - --version {ms(version)} "
+          f"= {ms(typical_fresh - version)}")
+    print(f"--version {ms(version)}, /bin/true {ms(bare)}, ratio {version / max(bare, 1e-4):.2f}x")
 
 
 def main(argv):

@@ -184,6 +184,15 @@ std::optional<std::vector<PatternTable::EntryId>> PatternTable::Search(
 }
 
 void PatternTable::Reset(std::string bytes) {
+  Rebuild(std::move(bytes));
+  tail_ = TailOf(bytes_);
+  change_ = Change::kNone;
+  appended_.clear();
+  loaded_ = true;
+}
+
+// Takes bytes as the table's copy, its lines and indexes made anew on need.
+void PatternTable::Rebuild(std::string bytes) {
   bytes_ = std::move(bytes);
   split_ = false;
   lines_.clear();
@@ -193,9 +202,13 @@ void PatternTable::Reset(std::string bytes) {
   bytes_counted_ = false;
   byte_counts_.fill(0);
   searches_ = 0;
-  tail_ = TailOf(bytes_);
   AddLines(bytes_.size());
-  loaded_ = true;
+}
+
+// A rewrite covers every append made before it.
+void PatternTable::Hold(Change change) {
+  if (change == Change::kReplaced) appended_.clear();
+  if (change_ != Change::kReplaced) change_ = change;
 }
 
 // Takes in the lines appended to bytes_ from offset `from` on, which start
@@ -274,6 +287,18 @@ PatternTable& PatternStore::Table(std::u16string_view name) {
 
 void PatternStore::Append(std::u16string_view name, std::u16string_view line) {
   PatternTable& table = Table(name);
+  if (held_) {
+    std::string bytes = EncodeExactly(line, table.shown_) + "\r\n";
+    const char last = table.bytes_.empty() ? '\n' : table.bytes_.back();
+    // The file gets the missing line end when the appends are written.
+    if (last != '\n' && last != '\r') table.bytes_ += "\r\n";
+    if (table.change_ != PatternTable::Change::kReplaced) table.appended_ += bytes;
+    table.Hold(PatternTable::Change::kAppended);
+    std::size_t from = table.bytes_.size();
+    table.bytes_ += bytes;
+    table.AddLines(from);
+    return;
+  }
   std::string bytes = AppendTableLine(fs_, table.host_, table.shown_, line, &table.tail_);
   if (bytes.front() == '\n') {
     // Behind a bare CR this LF would join the old last line; read it afresh.
@@ -285,18 +310,64 @@ void PatternStore::Append(std::u16string_view name, std::u16string_view line) {
   table.AddLines(from);
 }
 
-void PatternStore::Insert(std::u16string_view name, std::size_t index, std::u16string_view line) {
+void PatternStore::Insert(std::u16string_view name, std::size_t before, std::u16string_view line) {
   PatternTable& table = Table(name);
-  std::string added = EncodeExactly(line, table.shown_) + "\r\n";
-  std::size_t count = table.Spans().size();
-  std::string bytes;
-  bytes.reserve(table.bytes_.size() + count + added.size());
-  for (std::size_t i = 0; i <= count; ++i) {
-    if (i == std::min(index, count)) bytes += added;
-    if (i < count) bytes.append(table.LineBytes(i)).append("\r\n");
+  std::string bytes = table.bytes_;
+  std::size_t at = bytes.size();
+  if (before < table.line_count()) {
+    at = table.Spans()[before].begin;
+  } else if (!bytes.empty() && bytes.back() != '\n' && bytes.back() != '\r') {
+    bytes += "\r\n";
+    at = bytes.size();
   }
-  ReplaceFileBytes(fs_, table.host_, table.shown_, bytes);
-  table.Reset(std::move(bytes));
+  bytes.insert(at, EncodeExactly(line, table.shown_) + "\r\n");
+  if (!held_) {
+    ReplaceFileBytes(fs_, table.host_, table.shown_, bytes);
+    table.Reset(std::move(bytes));
+    return;
+  }
+  table.Rebuild(std::move(bytes));
+  table.Hold(PatternTable::Change::kReplaced);
+}
+
+bool PatternStore::Changed(std::u16string_view name) const {
+  auto table = tables_.find(name);
+  return table != tables_.end() && table->second.change_ != PatternTable::Change::kNone;
+}
+
+// Rewritten tables go first: a dictionary's extension list then never
+// lacks an entry that its main list gained.
+void PatternStore::Commit() {
+  held_ = false;
+  for (PatternTable::Change change :
+       {PatternTable::Change::kReplaced, PatternTable::Change::kAppended}) {
+    for (auto& [name, table] : tables_) {
+      if (table.change_ != change) continue;
+      try {
+        if (change == PatternTable::Change::kReplaced) {
+          ReplaceFileBytes(fs_, table.host_, table.shown_, table.bytes_);
+          table.tail_ = TailOf(table.bytes_);
+        } else {
+          AppendTableBytes(fs_, table.host_, table.shown_, table.appended_, &table.tail_);
+        }
+      } catch (const RunError&) {
+        Discard();
+        throw;
+      }
+      table.change_ = PatternTable::Change::kNone;
+      table.appended_.clear();
+    }
+  }
+}
+
+void PatternStore::Discard() {
+  held_ = false;
+  for (auto& [name, table] : tables_) {
+    if (table.change_ == PatternTable::Change::kNone) continue;
+    table.change_ = PatternTable::Change::kNone;
+    table.appended_.clear();
+    table.loaded_ = false;
+  }
 }
 
 }  // namespace bc

@@ -44,6 +44,11 @@ class PatternTable {
 
   // Every line, blank ones included, as a reader of the file sees them.
   std::vector<std::u16string> Lines() const;
+  std::size_t line_count() const { return Spans().size(); }
+  std::string_view LineBytes(std::size_t line) const {
+    const Span& span = Spans()[line];
+    return std::string_view(bytes_).substr(span.begin, span.size);
+  }
 
   // The lines that are not blank, each as its free-format items.
   std::size_t size() const;
@@ -71,14 +76,15 @@ class PatternTable {
   // Lookups by searching, per table, before the index is worth building.
   static constexpr int kSearchesBeforeIndex = 64;
 
+  // What a held store has yet to write of this table.
+  enum class Change { kNone, kAppended, kReplaced };
+
   const std::vector<Span>& Spans() const;
-  std::string_view LineBytes(std::size_t line) const {
-    const Span& span = Spans()[line];
-    return std::string_view(bytes_).substr(span.begin, span.size);
-  }
   std::string_view EntryBytes(std::size_t i) const { return LineBytes(entries_[i]); }
   std::string_view LineAt(EntryId id) const;
   void Reset(std::string bytes);
+  void Rebuild(std::string bytes);
+  void Hold(Change change);
   void AddLines(std::size_t from);
   void Count(std::size_t i);
   HashIndex& IndexOf(const TableKey& key);
@@ -101,6 +107,8 @@ class PatternTable {
   std::array<std::uint32_t, 256> byte_counts_{};  // in the first 16 KiB
   bool bytes_counted_ = false;
   int searches_ = 0;
+  Change change_ = Change::kNone;
+  std::string appended_;  // the held appends' bytes, for one write
 };
 
 class PatternStore {
@@ -139,11 +147,23 @@ class PatternStore {
   // Appends line to the table's file and to its copy.
   void Append(std::u16string_view name, std::u16string_view line);
 
-  // Inserts line before line `index` of the table (blank lines counted; at
-  // the end when past the last), rewriting the file in one step through a
-  // scratch file of a name of its own. Every other line keeps its bytes, so
-  // that bytes no code page reads survive the rewrite; each ends in CR LF.
-  void Insert(std::u16string_view name, std::size_t index, std::u16string_view line);
+  // Puts line into the table before its line `before` (a Lines() index), or
+  // after the last when there is none, and rewrites the file in one step
+  // through a scratch file of a name of its own (ReplaceFileBytes). The
+  // other lines keep their bytes, so that bytes no code page reads survive.
+  void Insert(std::u16string_view name, std::size_t before, std::u16string_view line);
+
+  // While held, Append and Insert change only the copies in memory, so that
+  // many additions cost one write: Commit then writes each changed table
+  // once (an appended one in one write, a rewritten one through its scratch
+  // file) and ends the hold; Discard forgets the changes, the tables being
+  // read afresh on next need. A run that dies while held leaves the files
+  // as they were.
+  void Hold() { held_ = true; }
+  bool held() const { return held_; }
+  bool Changed(std::u16string_view name) const;
+  void Commit();
+  void Discard();
 
   std::filesystem::path HostPath(std::u16string_view name);
   std::u16string ShownName(std::u16string_view name) const {
@@ -164,6 +184,7 @@ class PatternStore {
   std::u16string folder_;
   FileSystem& fs_;
   std::unique_ptr<FileLock> lock_;
+  bool held_ = false;
   std::map<std::u16string, PatternTable, std::less<>> tables_;
 };
 

@@ -97,22 +97,30 @@ std::string ReadTableBytes(FileSystem& fs, const std::filesystem::path& host,
 std::string AppendTableLine(FileSystem& fs, const std::filesystem::path& host,
                             std::u16string_view shown_name, std::u16string_view line,
                             TableTail* tail) {
+  std::string bytes = EncodeExactly(line, shown_name);
+  bytes += "\r\n";
+  AppendTableBytes(fs, host, shown_name, bytes, tail);
+  return bytes;
+}
+
+std::string AppendTableBytes(FileSystem& fs, const std::filesystem::path& host,
+                             std::u16string_view shown_name, std::string_view bytes,
+                             TableTail* tail) {
   std::optional<std::uint64_t> size = fs.FileSize(host);
   if (!size) throw RunError(CannotOpenMessage(shown_name, LastFileError()));
   TableTail end =
       tail && tail->size == *size ? *tail : TailOf(ReadTableBytes(fs, host, shown_name));
   std::string line_end;
   if (end.last != '\0' && end.last != '\n' && end.last != '\r') line_end = "\r\n";
-  std::string bytes = EncodeExactly(line, shown_name);
-  bytes += "\r\n";
-  if (!WriteWhole(fs, host, WriteMode::kAppend, line_end + bytes, false, shown_name)) {
+  if (!WriteWhole(fs, host, WriteMode::kAppend, line_end + std::string(bytes), false, shown_name)) {
     FileError why = LastFileError();
     // No torn line may stay: the next run would read it as a real entry.
     fs.Truncate(host, end.size);
     throw RunError(CannotWriteMessage(shown_name, why));
   }
-  if (tail) *tail = {end.size + line_end.size() + bytes.size(), '\n'};
-  return bytes;
+  if (tail)
+    *tail = {end.size + line_end.size() + bytes.size(), bytes.empty() ? end.last : bytes.back()};
+  return line_end;
 }
 
 std::string ReplaceTableLines(FileSystem& fs, const std::filesystem::path& host,

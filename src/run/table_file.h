@@ -55,6 +55,12 @@ std::filesystem::path ScratchPath(const std::filesystem::path& host);
 void ReplaceFileBytes(FileSystem& fs, const std::filesystem::path& host,
                       std::u16string_view shown_name, std::string_view bytes);
 
+// As AppendTableLine, for lines already encoded and ended; returns the line
+// end written before them, empty when the file's last line had its own.
+std::string AppendTableBytes(FileSystem& fs, const std::filesystem::path& host,
+                             std::u16string_view shown_name, std::string_view bytes,
+                             TableTail* tail);
+
 // Replaces the table's lines through ReplaceFileBytes and returns the bytes
 // written.
 std::string ReplaceTableLines(FileSystem& fs, const std::filesystem::path& host,

@@ -7,6 +7,7 @@
 #include "environment/settings.h"
 #include "run/run_error.h"
 #include "text/ascii_case.h"
+#include "text/codepage.h"
 #include "text/free_format.h"
 #include "text/numeric.h"
 #include "text/str_form.h"
@@ -55,11 +56,14 @@ std::optional<SoilEntry> FindExact(PatternTable& list, std::u16string_view descr
   return std::nullopt;
 }
 
-// The number a line of the extension list starts with; nothing for a blank
-// line, which holds no entry and must not reset the running code.
-std::optional<double> LeadingCode(std::u16string_view line) {
-  if (IsBlankText(line)) return std::nullopt;
-  return NumericValue(line.substr(0, 4));
+// The number a line of the extension list starts with, read from its first
+// four characters; nothing for a blank line, which holds no entry and must
+// not reset the running code.
+std::optional<double> LeadingCode(std::string_view line) {
+  if (line.find_first_not_of(' ') == std::string_view::npos) return std::nullopt;
+  std::u16string first;
+  for (AnsiCharReader reader(line); !reader.AtEnd() && first.size() < 4;) first += reader.Next();
+  return NumericValue(first);
 }
 
 std::u16string FourDigitCode(double code) {
@@ -126,13 +130,13 @@ SoilBandMatch SearchSoilBand(const std::vector<std::vector<std::u16string>>& ent
 }
 
 SoilEntry AddSoilPattern(const RunContext& ctx, std::u16string_view description) {
-  std::vector<std::u16string> lines = ctx.store().Table(kExtensionList).Lines();
+  const PatternTable& list = ctx.store().Table(kExtensionList);
   // The code after the last line below 4000 that precedes the first line of
   // 4000 or more; codes are not checked for being taken already.
   std::optional<std::size_t> insert_at;
   double last_code = 0;
-  for (std::size_t i = 0; i < lines.size() && !insert_at; ++i) {
-    std::optional<double> code = LeadingCode(lines[i]);
+  for (std::size_t i = 0, count = list.line_count(); i < count && !insert_at; ++i) {
+    std::optional<double> code = LeadingCode(list.LineBytes(i));
     if (!code) continue;
     if (*code < 4000) {
       last_code = RoundHalfEven(*code);
@@ -152,7 +156,7 @@ SoilEntry AddSoilPattern(const RunContext& ctx, std::u16string_view description)
   entry.code = FourDigitCode(code);
   entry.name = std::u16string(description);
   entry.attributes = {u"    ", u"    ", u"    ", u"0000"};
-  ctx.store().Insert(kExtensionList, insert_at.value_or(lines.size()), entry.Line());
+  ctx.store().Insert(kExtensionList, insert_at.value_or(list.line_count()), entry.Line());
   return entry;
 }
 
@@ -162,8 +166,22 @@ std::u16string FindSoilPattern(const RunContext& ctx, std::u16string_view descri
   entry = FindExact(ctx.store().Table(kExtensionList), description);
   if (!entry) entry = AddSoilPattern(ctx, description);
   ctx.store().Append(kMainList, entry->Line());
-  MarkDictionaryChanged(ctx);
+  if (!ctx.store().held()) MarkDictionaryChanged(ctx);
   return entry->code;
+}
+
+SoilDictionaryAdditions::SoilDictionaryAdditions(const RunContext& ctx) : ctx_(ctx) {
+  ctx_.store().Hold();
+}
+
+SoilDictionaryAdditions::~SoilDictionaryAdditions() {
+  if (ctx_.store().held()) ctx_.store().Discard();
+}
+
+void SoilDictionaryAdditions::Save() {
+  const bool main_list_grew = ctx_.store().Changed(kMainList);
+  ctx_.store().Commit();
+  if (main_list_grew) MarkDictionaryChanged(ctx_);
 }
 
 }  // namespace bc

@@ -53,6 +53,22 @@ SoilEntry AddSoilPattern(const RunContext& ctx, std::u16string_view description)
 // new one, is appended to KISHITU.TXT, and PATADD.txt marks the change.
 std::u16string FindSoilPattern(const RunContext& ctx, std::u16string_view description);
 
+// Holds the additions of one soil section in the store, so that each list
+// file is written once, by Save at the section's end, however many names the
+// section adds. What Save has not written is forgotten when this ends.
+class SoilDictionaryAdditions {
+ public:
+  explicit SoilDictionaryAdditions(const RunContext& ctx);
+  ~SoilDictionaryAdditions();
+  SoilDictionaryAdditions(const SoilDictionaryAdditions&) = delete;
+  SoilDictionaryAdditions& operator=(const SoilDictionaryAdditions&) = delete;
+
+  void Save();
+
+ private:
+  const RunContext& ctx_;
+};
+
 }  // namespace bc
 
 #endif  // BORINGCONV_SOIL_SOIL_DICTIONARY_H_

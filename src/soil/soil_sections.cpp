@@ -7,6 +7,7 @@
 #include "soil/layer_attribute_lines.h"
 #include "soil/layer_code_line.h"
 #include "soil/layer_text_lines.h"
+#include "soil/soil_dictionary.h"
 #include "soil/soil_layer_line.h"
 #include "text/numeric.h"
 #include "text/str_form.h"
@@ -47,9 +48,18 @@ Flow WriteLayerTexts(RunContext& ctx, OutputFile& out, LayerTextState& state, in
 Flow RunSoilLayerSection(RunContext& ctx) {
   OutputFile x1 = ctx.CreateOutput(u"X1.TXT");
   std::int16_t counter = 1;
-  Flow flow = ctx.WhileCode(kSoilLayerCode, [&] {
-    WriteSoilLayerLine(ctx, x1, counter, ctx.record().Field(2), ctx.record().Field(3));
-  });
+  SoilDictionaryAdditions additions(ctx);
+  Flow flow;
+  try {
+    flow = ctx.WhileCode(kSoilLayerCode, [&] {
+      WriteSoilLayerLine(ctx, x1, counter, ctx.record().Field(2), ctx.record().Field(3));
+    });
+  } catch (const RunError&) {
+    // The lines written so far name their codes: the lists keep them.
+    additions.Save();
+    throw;
+  }
+  additions.Save();
   x1.Close();
   return flow;
 }

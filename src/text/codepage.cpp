@@ -4,6 +4,7 @@
 #include <bitset>
 #include <cstdint>
 #include <memory>
+#include <vector>
 
 #include "text/codepage_platform.h"
 
@@ -29,14 +30,23 @@ struct Tables {
     for (unsigned b = 0; b < 256; ++b) {
       if (single[b] != kReplacementChar) Learn(single[b], b);
     }
+    std::vector<std::uint16_t> codes;
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+      if (!IsAnsiLeadByte(lead) || IsUserDefinedLead(lead)) continue;
+      for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+        if (IsAnsiTrailByte(trail)) codes.push_back(static_cast<std::uint16_t>(lead << 8 | trail));
+      }
+    }
+    std::vector<char16_t> decoded = internal::PlatformDecodePairs(codes);
+    for (std::size_t i = 0; i < codes.size(); ++i) {
+      if (decoded[i] != kReplacementChar) pair[codes[i]] = decoded[i];
+    }
     for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
       if (!IsAnsiLeadByte(lead)) continue;
       for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
         if (!IsAnsiTrailByte(trail)) continue;
-        char16_t c = DecodePair(lead, trail);
-        if (c == 0) continue;
-        pair[lead << 8 | trail] = c;
-        Learn(c, lead << 8 | trail);
+        if (IsUserDefinedLead(lead)) pair[lead << 8 | trail] = UserDefined(lead, trail);
+        if (pair[lead << 8 | trail] != 0) Learn(pair[lead << 8 | trail], lead << 8 | trail);
       }
     }
     // Hiragana A, the first kanji, and a NEC row-13 sign: a converter that
@@ -63,15 +73,12 @@ struct Tables {
     }
   }
 
-  static char16_t DecodePair(unsigned lead, unsigned trail) {
-    if (lead >= 0xF0 && lead <= 0xF9) {  // user-defined area: private use, as Windows maps it
-      unsigned index = (lead - 0xF0) * 188 + (trail - 0x40) - (trail > 0x7F ? 1 : 0);
-      return static_cast<char16_t>(0xE000 + index);
-    }
-    unsigned char bytes[2] = {static_cast<unsigned char>(lead), static_cast<unsigned char>(trail)};
-    char16_t c = 0;
-    if (!internal::PlatformDecodeOne(bytes, 2, &c) || c == kReplacementChar) return 0;
-    return c;
+  static bool IsUserDefinedLead(unsigned lead) { return lead >= 0xF0 && lead <= 0xF9; }
+
+  // The user-defined area is private use, as Windows maps it.
+  static char16_t UserDefined(unsigned lead, unsigned trail) {
+    unsigned index = (lead - 0xF0) * 188 + (trail - 0x40) - (trail > 0x7F ? 1 : 0);
+    return static_cast<char16_t>(0xE000 + index);
   }
 
   // The first sequence of a character wins, except over a NEC-selected IBM one.

@@ -3,13 +3,15 @@
 #ifndef BORINGCONV_TEXT_CODEPAGE_PLATFORM_H_
 #define BORINGCONV_TEXT_CODEPAGE_PLATFORM_H_
 
-#include <cstddef>
+#include <cstdint>
+#include <vector>
 
 namespace bc::internal {
 
-// Decodes one code-page character of `size` bytes (1 or 2). Returns false
-// when the platform rejects the sequence or yields anything but one character.
-bool PlatformDecodeOne(const unsigned char* bytes, std::size_t size, char16_t* out);
+// Decodes double-byte sequences, each given as lead << 8 | trail: one
+// character each, 0 where the platform rejects the sequence or yields
+// anything but one character.
+std::vector<char16_t> PlatformDecodePairs(const std::vector<std::uint16_t>& pairs);
 
 }  // namespace bc::internal
 

@@ -51,7 +51,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   int result = 1;
   {
     bc::win32::Win32Prompter prompter;
-    bc::StartSettings settings{bc::UserSettingsFolder(), {bc::SystemFolder()}, PathVariable(),
+    bc::StartSettings settings{bc::UserSettingsFolder(),
+                               {bc::SystemFolder()},
+                               PathVariable(),
                                [] { return bc::win32::PickFolder(nullptr); },
                                &bc::win32::SearchPatdatWithWindow};
     std::optional<bc::StartedWindow> started = bc::PrepareStart(settings, prompter);

@@ -13,7 +13,9 @@
 namespace bc {
 
 ConverterForm::ConverterForm(Environment env, std::u16string patdat_path)
-    : env_(std::move(env)), patdat_path_(std::move(patdat_path)), system_folder_(UserSettingsFolder()) {}
+    : env_(std::move(env)),
+      patdat_path_(std::move(patdat_path)),
+      system_folder_(UserSettingsFolder()) {}
 
 ConverterForm::~ConverterForm() {
   if (worker_.joinable()) worker_.join();

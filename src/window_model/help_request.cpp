@@ -35,9 +35,10 @@ void RequestHelp(std::int16_t context, const Environment& env, const HelpFiles& 
   if (!files.help_page_path.empty() && open(files.help_page_path)) return;
   if (!files.help_page_path.empty()) {
     // The page is there: only the desktop lacks a program to show it.
-    prompter.Ask(u"ヘルプのページ「" + FromHostPath(files.help_page_path) +
-                     u"」を開くプログラムがありません。\nWeb ブラウザでこのファイルを開いてください。",
-                 MessageStyle::kExclamation, kHelpTitle);
+    prompter.Ask(
+        u"ヘルプのページ「" + FromHostPath(files.help_page_path) +
+            u"」を開くプログラムがありません。\nWeb ブラウザでこのファイルを開いてください。",
+        MessageStyle::kExclamation, kHelpTitle);
   } else if (files.help_file_path.empty()) {
     prompter.Ask(MissingHelpMessage(), MessageStyle::kExclamation, kHelpTitle);
   } else {

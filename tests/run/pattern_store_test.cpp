@@ -202,14 +202,62 @@ TEST_F(PatternStoreTest, FailedRewriteLeavesTheOldTableAndNoScratch) {
         << FileOpName(op);
     EXPECT_EQ(store.Table(u"XKISHITU.TXT").Lines().size(), 2u);
   }
-  // The other lines keep their bytes, even those no code page reads; a
-  // line past the end goes last.
+  // The other lines keep their bytes and line ends, even those no code page
+  // reads; a line past the end goes last.
   Put("XKISHITU.TXT", "2000,\x85\x40\n5000,b");
   PatternStore store(env_, u"P:\\", memory_);
   store.Insert(u"XKISHITU.TXT", 1, u"2001,c");
   store.Insert(u"XKISHITU.TXT", 9, u"5001,d");
-  EXPECT_EQ(Bytes("XKISHITU.TXT"), "2000,\x85\x40\r\n2001,c\r\n5000,b\r\n5001,d\r\n");
+  EXPECT_EQ(Bytes("XKISHITU.TXT"), "2000,\x85\x40\n2001,c\r\n5000,b\r\n5001,d\r\n");
   EXPECT_EQ(store.Table(u"XKISHITU.TXT").size(), 4u);
+}
+
+// Held additions reach the files once, at Commit: the extension list
+// rewritten with its other lines' bytes kept (a bare LF, an open last line),
+// the main list appended in one write; a failed commit or a discard leaves
+// both files as they were and the copies are read afresh.
+TEST_F(PatternStoreTest, HeldAdditionsAreWrittenOnceOrNotAtAll) {
+  const char* extension = "2000,a\n5000,b";
+  const char* main = "1,x\r\n";
+  for (FileOp fail : {FileOp::kRename, FileOp::kWrite, FileOp::kOpen}) {
+    for (bool commit : {true, false}) {
+      SCOPED_TRACE(std::string(FileOpName(fail)) + (commit ? " commit" : " discard"));
+      Put("XKISHITU.TXT", extension);
+      Put("KISHITU.TXT", main);
+      FaultyFileSystem faulty(memory_, fail, fail == FileOp::kRename ? 2 : 3);
+      PatternStore store(env_, u"P:\\", faulty);
+      store.Hold();
+      store.Insert(u"XKISHITU.TXT", 1, u"2001,c");
+      store.Insert(u"XKISHITU.TXT", 9, u"2002,d");
+      store.Append(u"KISHITU.TXT", u"2001,c");
+      store.Append(u"KISHITU.TXT", u"2002,d");
+      EXPECT_EQ(store.Table(u"XKISHITU.TXT").size(), 4u);
+      EXPECT_TRUE(store.Changed(u"KISHITU.TXT"));
+      EXPECT_EQ(Bytes("XKISHITU.TXT"), extension);
+      EXPECT_EQ(Bytes("KISHITU.TXT"), main);
+      if (commit) {
+        store.Commit();
+        EXPECT_EQ(Bytes("XKISHITU.TXT"), "2000,a\n2001,c\r\n5000,b\r\n2002,d\r\n");
+        EXPECT_EQ(Bytes("KISHITU.TXT"), "1,x\r\n2001,c\r\n2002,d\r\n");
+        EXPECT_EQ(faulty.count(FileOp::kRename), 1);
+        EXPECT_EQ(faulty.count(FileOp::kWrite), 2);
+        // The next commit fails one of its writes and writes nothing else.
+        store.Hold();
+        store.Insert(u"XKISHITU.TXT", 0, u"2003,e");
+        store.Append(u"KISHITU.TXT", u"2003,e");
+        EXPECT_THROW(store.Commit(), RunError);
+        EXPECT_EQ(Bytes("XKISHITU.TXT"), "2000,a\n2001,c\r\n5000,b\r\n2002,d\r\n");
+        EXPECT_EQ(Bytes("KISHITU.TXT"), "1,x\r\n2001,c\r\n2002,d\r\n");
+      } else {
+        store.Discard();
+        EXPECT_EQ(Bytes("XKISHITU.TXT"), extension);
+        EXPECT_EQ(Bytes("KISHITU.TXT"), main);
+      }
+      EXPECT_FALSE(store.held());
+      EXPECT_FALSE(store.Changed(u"XKISHITU.TXT"));
+      EXPECT_EQ(store.Table(u"KISHITU.TXT").size(), commit ? 3u : 1u);
+    }
+  }
 }
 
 TEST_F(PatternStoreTest, ReadErrorNamesTheTable) {

@@ -20,6 +20,9 @@ TEST(SoilSectionsTest, SoilLayerLinesWithTheirPatternCodes) {
   EXPECT_EQ(ctx.Code(), 2001);
   EXPECT_EQ(f.OutputLines(u"X1.TXT"),
             (Lines{u"  1,    1.5,5001,砂", u"  2,3456789,2001,粘土", u"  3,    0.0,5001,砂"}));
+  // The new name reached both lists when the section ended.
+  EXPECT_EQ(f.PatdatLines(u"XKISHITU.TXT"), (Lines{u"2000,礫", u"2001,粘土,    ,    ,    ,0000"}));
+  EXPECT_EQ(f.PatdatLines(u"KISHITU.TXT").back(), u"2001,粘土,    ,    ,    ,0000");
 }
 
 TEST(SoilSectionsTest, SectionsCreateTheirFilesEvenWithoutRecords) {
