@@ -60,7 +60,7 @@ TEST(BatchPlanTest, EveryFileWalkedPastIsCountedWithItsReason) {
   WriteBytes(site / "a-sjis.txt", "QVN\r\n");
   WriteBytes(site / "b-utf8.txt", "\xEF\xBB\xBFQVN\n2000 1 a\n");
   WriteBytes(site / "c-utf16.txt", std::string("\xFF\xFEQ\0V\0N\0\r\0\n\0", 12));
-  WriteBytes(site / "d-binary.dat", std::string("\x89PNG\r\n\x1A\n\0\0QVN", 15));
+  WriteBytes(site / "d-binary.dat", std::string("\x89PNG\r\n\x1A\n\0\0QVN", 13));
   WriteBytes(site / "e-figure.svg", "<?xml version=\"1.0\"?><svg/>");
   WriteBytes(site / "f-locked.txt", "QVN\r\n");
 #ifndef _WIN32
