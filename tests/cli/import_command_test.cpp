@@ -71,8 +71,14 @@ TEST(ImportCommandTest, ConcurrentImportsLeaveOneWholeFile) {
       });
     }
     for (std::thread& import : imports) import.join();
+#ifdef _WIN32
+    // Windows may refuse a replace while the other import holds the file
+    // open: that import fails with its message, and the file stays whole.
+    ASSERT_TRUE(codes[0] == 0 || codes[1] == 0);
+#else
     ASSERT_EQ(codes[0], 0);
     ASSERT_EQ(codes[1], 0);
+#endif
     std::string bytes = ReadBytes(out);
     ASSERT_TRUE(bytes == expected[0] || bytes == expected[1]) << "round " << round;
   }
