@@ -95,10 +95,11 @@ bool DriveRun(DWORD process, HWND label, const std::wstring& expected_box, bool 
     if (HWND box = FindTopWindow(process, L"#32770")) {
       std::wstring text = BoxText(box);
       if (text.empty()) continue;  // shown before its text is set
-      box_seen = box_seen || text == expected_box;
-      if (text != expected_box)
-        std::fprintf(stderr, "window_driver: box: %s\n", Utf8(text).c_str());
-      Press(box, bad ? IDOK : (text == expected_box ? IDYES : IDOK));
+      // A box may say more after the expected text (the file's name, say).
+      bool expected = text.rfind(expected_box, 0) == 0;
+      box_seen = box_seen || expected;
+      if (!expected) std::fprintf(stderr, "window_driver: box: %s\n", Utf8(text).c_str());
+      Press(box, bad ? IDOK : (expected ? IDYES : IDOK));
       Sleep(300);
       if (bad && box_seen) return Text(label) == kSuccess;
       continue;
