@@ -1,18 +1,11 @@
 #include "win32_window/gdiplus_painter.h"
 
-// GDI+ wants min and max, which NOMINMAX keeps out of windows.h.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include <cmath>
 #include <memory>
 #include <vector>
 
 #include "picture/picture_layout.h"
+#include "win32_window/gdiplus_include.h"
 #include "win32_window/wide.h"
 #include "window_model/converter_form.h"
 

@@ -5,19 +5,12 @@
 #include <commctrl.h>
 #include <commdlg.h>
 
-// GDI+ wants min and max, which NOMINMAX keeps out of windows.h.
-#include <algorithm>
-namespace Gdiplus {
-using std::max;
-using std::min;
-}  // namespace Gdiplus
-#include <gdiplus.h>
-
 #include "environment/environment.h"
 #include "picture/picture_layout.h"
 #include "picture/svg_picture.h"
 #include "run/run_error.h"
 #include "win32_window/control_ids.h"
+#include "win32_window/gdiplus_include.h"
 #include "win32_window/gdiplus_painter.h"
 #include "win32_window/wide.h"
 
